@@ -1,0 +1,33 @@
+#include "editor/viewer.h"
+
+#include "ui/control_ids.h"
+
+namespace tallyrope {
+
+namespace {
+
+// A hint of more than two characters means a stored puzzle is on view.
+bool puzzleOnView(const Viewer& viewer) { return viewer.test2.size() > 2; }
+
+} // namespace
+
+void PuzClicked(Viewer& viewer) {
+    if (puzzleOnView(viewer)) {
+        viewer.pfinds.close();
+        viewer.prelim = 0;
+        viewer.doit = 0;
+    }
+}
+
+void abortViewing(Viewer& viewer, Ui& ui) {
+    PuzClicked(viewer);
+    if (puzzleOnView(viewer)) {
+        ui.setText(Window::AddPuzzles, id::hEditWord, "Puzzle viewing aborted...");
+        ui.setText(Window::AddPuzzles, id::hEditHint, "");
+        viewer.test1.clear();
+        viewer.test2.clear();
+        viewer.storepuzzles.clear();
+    }
+}
+
+} // namespace tallyrope

@@ -1,0 +1,80 @@
+#include "game/masking.h"
+
+namespace tallyrope {
+
+namespace {
+
+// The alphabet walk: the lower-case letters, the capitals, then the end mark, which is never
+// masked.
+const std::string alpha = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ#";
+
+std::string spaced(const std::string& text) {
+    std::string result;
+    result.reserve(text.size() * 2);
+    for (char c : text) {
+        result += ' ';
+        result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+std::string upperCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+std::string lowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+std::size_t FindChar(const std::string& text, const std::string& pattern, std::int32_t& found) {
+    const std::size_t position = text.find(pattern);
+    found = position == std::string::npos ? 0 : 1;
+    return position;
+}
+
+std::string& replaceAll(std::string& text, const std::string& search,
+                        const std::string& replacement) {
+    std::size_t position = text.find(search);
+    while (position != std::string::npos) {
+        text.replace(position, search.size(), replacement);
+        position = text.find(search, position + replacement.size());
+    }
+    return text;
+}
+
+void clearRoundStrings(Game& game) {
+    for (std::string* text : {&game.buildword, &game.showdashes, &game.displayword, &game.answer,
+                              &game.usedletters, &game.grabhint, &game.solveword,
+                              &game.doubledash}) {
+        text->clear();
+    }
+}
+
+void buildRoundStrings(Game& game, const std::string& phrase, const std::string& hint) {
+    game.solveword = upperCase(phrase);
+    game.answer = spaced(game.solveword);
+    game.buildword = game.answer;
+    game.showdashes = game.answer;
+    game.displayword = game.answer;
+    for (std::size_t i = 0; alpha[i] != '#'; ++i) {
+        const std::string letter(1, alpha[i]);
+        replaceAll(game.buildword, letter, "*");
+        replaceAll(game.showdashes, letter, "_");
+    }
+    game.doubledash = game.showdashes;
+    game.grabhint = hint;
+}
+
+} // namespace tallyrope

@@ -1,0 +1,27 @@
+// Turning a puzzle into the round strings, and the string helpers the rules share.
+#pragma once
+
+#include "game/game.h"
+
+#include <string>
+
+namespace tallyrope {
+
+// Only the 26 Latin letters change case; every other byte stays as it is.
+std::string upperCase(std::string text);
+std::string lowerCase(std::string text);
+
+// Position of the first `pattern` in `text`, or std::string::npos; sets `found` to 1 or 0.
+std::size_t FindChar(const std::string& text, const std::string& pattern, std::int32_t& found);
+
+// Replaces every `search` by `replacement`, never searching text a replacement brought in.
+std::string& replaceAll(std::string& text, const std::string& search,
+                        const std::string& replacement);
+
+// Empties the eight round strings.
+void clearRoundStrings(Game& game);
+
+// Builds the round strings of the phrase and its hint into emptied round strings.
+void buildRoundStrings(Game& game, const std::string& phrase, const std::string& hint);
+
+} // namespace tallyrope

@@ -1,0 +1,11 @@
+#include "game/random.h"
+
+#include <cstdlib>
+
+namespace tallyrope {
+
+void CLibraryRandom::seed(unsigned value) { std::srand(value); }
+
+int CLibraryRandom::next() { return std::rand(); }
+
+} // namespace tallyrope

@@ -1,0 +1,112 @@
+#include "game/round.h"
+
+#include "game/masking.h"
+#include "game/scoring.h"
+#include "game/sounds.h"
+#include "ui/control_ids.h"
+
+namespace tallyrope {
+
+namespace {
+
+// The part each stage adds: head, torso, arms, legs.
+constexpr int figureParts[] = {id::PopSix, id::PopFiv, id::PopFor,
+                               id::PopTre, id::PopTwo, id::PopOne};
+
+void showPhrase(Session& s, const std::string& phrase) {
+    s.ui.setText(Window::Main, id::hPuzzler, phrase);
+}
+
+} // namespace
+
+void ResetAlpha(Session& s) {
+    for (int k = 0; k < 26; ++k) {
+        s.ui.showControl(id::letterTile(k), true);
+    }
+    for (int part : {id::PopOne, id::PopTwo, id::PopTre, id::PopFor, id::PopFiv, id::PopSix,
+                     id::PopZero}) {
+        s.ui.showControl(part, false);
+    }
+    s.game.KillLet.fill(0);
+}
+
+void GuessLetter(Session& s, char letter) {
+    Game& g = s.game;
+    const int k = letter - 'A';
+    s.ui.showControl(id::letterTile(k), false);
+    g.KillLet[k] = 1;
+    int hits = 0;
+    const std::string pattern(1, letter);
+    for (;;) {
+        const std::size_t position = FindChar(g.answer, pattern, g.found);
+        if (g.found == 1) {
+            g.showdashes[position] = letter;
+            g.answer[position] = '*';
+            ++hits;
+        }
+        showPhrase(s, g.showdashes);
+        s.ui.setText(Window::Main, id::hDblDash, g.doubledash);
+        if (g.found == 0) {
+            break;
+        }
+    }
+    if (hits == 0) {
+        g.usedletters += pattern + " ";
+        s.ui.setText(Window::Main, id::hUsedBin, g.usedletters);
+        g.numwrong = wrappingAdd(g.numwrong, 1);
+        g.nowrongs = wrappingAdd(g.nowrongs, 1);
+        playUnlessOff(s, Clip::Miss);
+    } else {
+        playUnlessOff(s, Clip::Hit);
+    }
+}
+
+void UpdateFigure(Session& s) {
+    const std::int32_t stage = s.game.numwrong;
+    if (stage >= 1 && stage <= 6) {
+        s.ui.showControl(figureParts[stage - 1], true);
+    } else if (stage == 7) {
+        LoseRound(s);
+    }
+}
+
+void LoseRound(Session& s) {
+    for (int part : figureParts) {
+        s.ui.showControl(part, false);
+    }
+    s.ui.showControl(id::PopZero, true);
+    playUnlessOff(s, Clip::Loss);
+    s.game.gameRunning = 0;
+    doLoses(s.game, s.stats);
+    s.ui.setText(Window::Main, id::hPOneLose, s.stats.plosone());
+    s.ui.setText(Window::Main, id::hPTwoLose, s.stats.plostwo());
+}
+
+void WinRound(Session& s) {
+    showPhrase(s, s.game.displayword);
+    s.ui.showControl(id::hPlayerWon, true);
+    s.ui.showControl(id::hCawWord, true);
+    playUnlessOff(s, Clip::Win);
+    s.game.gameRunning = 0;
+    doScores(s.game, s.stats);
+    s.ui.setText(Window::Main, id::hPOneWins, s.stats.pwinone());
+    s.ui.setText(Window::Main, id::hPTwoWins, s.stats.pwintwo());
+    s.ui.setText(Window::Main, id::hPOneScore, s.stats.pallone());
+    s.ui.setText(Window::Main, id::hPTwoScore, s.stats.palltwo());
+}
+
+void clickTiles(Session& s, Point client) {
+    const Point screen = s.ui.clientToScreen(Window::Main, client);
+    for (int k = 0; k < 26; ++k) {
+        if (s.ui.screenRect(id::letterTile(k)).contains(screen) && s.game.gameRunning == 1 &&
+            s.game.KillLet[k] == 0) {
+            GuessLetter(s, static_cast<char>('A' + k));
+        }
+    }
+    UpdateFigure(s);
+    if (s.game.answer == s.game.buildword) {
+        WinRound(s);
+    }
+}
+
+} // namespace tallyrope

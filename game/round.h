@@ -1,0 +1,23 @@
+// Letter guesses and the end of a round.
+#pragma once
+
+#include "ui/session.h"
+
+namespace tallyrope {
+
+// Shows the 26 tiles, hides the whole figure and clears the tiles' flags.
+void ResetAlpha(Session& session);
+
+// One guess of `letter` ('A' to 'Z'): reveals every occurrence, or counts a miss.
+void GuessLetter(Session& session, char letter);
+
+// Shows the figure part of the current stage; at stage 7 the round is lost.
+void UpdateFigure(Session& session);
+
+void LoseRound(Session& session);
+void WinRound(Session& session);
+
+// A left click at a point of the main window's client area while a round runs.
+void clickTiles(Session& session, Point client);
+
+} // namespace tallyrope

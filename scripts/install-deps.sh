@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running need, only when missing.
+# Usage: scripts/install-deps.sh [native|windows|all]   (default: all)
+set -euo pipefail
+
+native=(cmake make g++ libgtest-dev)
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick xdotool zip)
+
+case "${1:-all}" in
+native) wanted=("${native[@]}") ;;
+windows) wanted=("${windows[@]}") ;;
+all) wanted=("${native[@]}" "${windows[@]}") ;;
+*) echo "usage: $0 [native|windows|all]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

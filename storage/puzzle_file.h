@@ -1,0 +1,34 @@
+// The puzzle database file: records of phrase ";" hint ":" back to back, nothing between them.
+#pragma once
+
+#include "storage/text_file.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tallyrope {
+
+struct Puzzle {
+    std::string phrase;
+    std::string hint;
+};
+
+// Reads the next record: the phrase up to ";", then the hint up to ":". Returns how the phrase
+// read ended; the hint read is made only after a phrase ended by ";".
+FieldEnd readRecord(TextReader& reader, Puzzle& puzzle);
+
+// The number of complete records, those whose phrase is ended by ";"; 0 when the file cannot
+// be opened.
+std::int32_t countPuzzles(const std::string& path);
+
+// Record `index` (the first is 0); nothing when the file cannot be opened or is shorter.
+std::optional<Puzzle> readPuzzle(const std::string& path, std::int32_t index);
+
+// The stored form of a record.
+std::string serialise(const Puzzle& puzzle);
+
+// Appends one record as it is given, creating the file when missing. True when written.
+bool appendRecord(const std::string& path, const std::string& record);
+
+} // namespace tallyrope

@@ -1,0 +1,104 @@
+#include "ui/fake/recording_ui.h"
+
+#include "ui/control_table.h"
+
+#include <stdexcept>
+
+namespace tallyrope {
+
+namespace {
+
+Point originOf(Window window) {
+    switch (window) {
+    case Window::Main:
+        return {62, 6};
+    case Window::AddPuzzles:
+        return {162, -66};
+    case Window::Message:
+        return {237, 34};
+    }
+    return {};
+}
+
+const ControlSpec& control(int id) {
+    const ControlSpec* spec = findControl(id);
+    if (spec == nullptr) {
+        throw std::invalid_argument("no control with id " + std::to_string(id));
+    }
+    return *spec;
+}
+
+// A bitmap static takes the size of its bitmap.
+std::pair<int, int> sizeOf(const ControlSpec& spec) {
+    if (spec.kind == ControlKind::BitmapStatic) {
+        for (const BitmapSize& odd : oddBitmapSizes()) {
+            if (odd.bitmap == spec.bitmap) {
+                return {odd.width, odd.height};
+            }
+        }
+    }
+    return {spec.width, spec.height};
+}
+
+} // namespace
+
+RecordingUi::RecordingUi() {
+    for (const ControlSpec& spec : controlTable()) {
+        visible_[spec.id] = spec.visible;
+        texts_[{spec.parent, spec.id}] = spec.text;
+    }
+    windowVisible_ = {{Window::Main, true}, {Window::AddPuzzles, false}, {Window::Message, false}};
+}
+
+void RecordingUi::setText(Window window, int id, const std::string& text) {
+    texts_[{window, id}] = text;
+}
+
+std::string RecordingUi::readText(Window window, int id) { return text(window, id); }
+
+void RecordingUi::emptyEdit(Window window, int id) { texts_[{window, id}].clear(); }
+
+void RecordingUi::showControl(int id, bool visible) {
+    control(id);
+    visible_[id] = visible;
+}
+
+void RecordingUi::showWindow(Window window, bool visible) { windowVisible_[window] = visible; }
+
+void RecordingUi::giveFocus(Window window) {
+    focus = window;
+    focusGiven = true;
+}
+
+void RecordingUi::beep() { ++beeps; }
+
+Rect RecordingUi::screenRect(int id) {
+    const ControlSpec& spec = control(id);
+    const auto [width, height] = sizeOf(spec);
+    const Point topLeft = clientToScreen(spec.parent, {spec.x, spec.y});
+    return {topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
+}
+
+Point RecordingUi::clientToScreen(Window window, Point client) {
+    const Point origin = originOf(window);
+    return {origin.x + client.x, origin.y + client.y};
+}
+
+void RecordingUi::playSound(int waveId) { sounds.push_back(waveId); }
+
+std::string RecordingUi::text(Window window, int id) const {
+    const auto found = texts_.find({window, id});
+    return found == texts_.end() ? std::string() : found->second;
+}
+
+bool RecordingUi::visible(int id) const { return visible_.at(id); }
+
+bool RecordingUi::windowVisible(Window window) const { return windowVisible_.at(window); }
+
+Point RecordingUi::middleOf(int id) const {
+    const ControlSpec& spec = control(id);
+    const auto [width, height] = sizeOf(spec);
+    return {spec.x + width / 2, spec.y + height / 2};
+}
+
+} // namespace tallyrope

@@ -1,0 +1,48 @@
+// Everything one run of the program holds, and the paths of its files.
+#pragma once
+
+#include "editor/viewer.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "game/settings.h"
+#include "game/stats.h"
+#include "ui/ui.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace tallyrope {
+
+struct Paths {
+    std::string getDrivePath; // the program's folder, with its trailing separator
+    std::string HelpFiler;
+    std::string ScoreFile;
+    std::string WordsFile;
+    std::string TimerFile;
+    std::string LoadsFile;
+
+    // The paths of the files in `folder`, which ends with its separator (or is empty).
+    static Paths inFolder(const std::string& folder);
+};
+
+// Window state that the rules look at.
+struct WindowState {
+    std::int32_t HideCon = 0;   // odd while the Add_Puzzles window is shown
+    std::int32_t movwindow = 0; // title-strip clicks that opened the message window
+};
+
+struct Session {
+    Session(Ui& ui, Random& random, Paths paths) : ui(ui), random(random), paths(std::move(paths)) {}
+
+    Ui& ui;
+    Random& random;
+    Paths paths;
+    Game game;
+    Stats stats;
+    Settings settings;
+    Viewer viewer;
+    WindowState windows;
+};
+
+} // namespace tallyrope

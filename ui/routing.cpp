@@ -3,6 +3,7 @@
 #include "game/commands.h"
 #include "game/round.h"
 #include "game/sounds.h"
+#include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
 #include "ui/control_ids.h"
 
@@ -86,6 +87,12 @@ void showSavedScores(Session& s) {
     s.ui.setText(Window::Main, id::hPTwoScore, st.palltwo());
 }
 
-bool saveOnQuit(Session& s) { return saveScores(s.stats, s.paths.ScoreFile); }
+bool saveOnQuit(Session& s) {
+    // The viewer's stream is closed first: an open file cannot be replaced on Windows.
+    s.viewer.pfinds.close();
+    const bool puzzlesSaved = OnExits(s.paths.WordsFile, s.paths.LoadsFile);
+    const bool scoresSaved = saveScores(s.stats, s.paths.ScoreFile);
+    return puzzlesSaved && scoresSaved;
+}
 
 } // namespace tallyrope

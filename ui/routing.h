@@ -15,7 +15,8 @@ void leftButtonDown(Session& session, Window window, Point client);
 // Start-up: reads the statistics file and shows the six score texts.
 void showSavedScores(Session& session);
 
-// The saving steps of the quit button. True when everything was saved.
+// The saving steps of the quit button: the puzzle store, then the statistics. True when
+// everything was saved.
 bool saveOnQuit(Session& session);
 
 } // namespace tallyrope

@@ -7,7 +7,9 @@ namespace tallyrope {
 namespace {
 
 // A hint of more than two characters means a stored puzzle is on view.
-bool puzzleOnView(const Viewer& viewer) { return viewer.test2.size() > 2; }
+bool puzzleOnView(const Viewer& viewer) {
+    return viewer.test2.size() > 2;
+}
 
 } // namespace
 

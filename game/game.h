@@ -8,15 +8,15 @@
 namespace tallyrope {
 
 struct Game {
-    std::int32_t gameRunning = 0; // 1 while a round runs
-    std::int32_t numwrong = 0;    // figure stage, 0 to 7; 7 is a lost round
-    std::int32_t nowrongs = 0;    // misses of this round, without the hard-skill start
-    std::int32_t difficulty = 0;  // odd: hard skill
-    std::int32_t firstrun = 0;    // New Game commands in this run
-    std::int32_t gRandom = 0;     // drawable puzzles
-    std::int32_t seedone = 0;     // 1 once the generator is seeded
-    std::int32_t found = 0;       // result of the last FindChar
-    std::int32_t playertype = 1;  // the player credited with the round: 1 or 2
+    std::int32_t gameRunning = 0;           // 1 while a round runs
+    std::int32_t numwrong = 0;              // figure stage, 0 to 7; 7 is a lost round
+    std::int32_t nowrongs = 0;              // misses of this round, without the hard-skill start
+    std::int32_t difficulty = 0;            // odd: hard skill
+    std::int32_t firstrun = 0;              // New Game commands in this run
+    std::int32_t gRandom = 0;               // drawable puzzles
+    std::int32_t seedone = 0;               // 1 once the generator is seeded
+    std::int32_t found = 0;                 // result of the last FindChar
+    std::int32_t playertype = 1;            // the player credited with the round: 1 or 2
     std::array<std::int32_t, 26> KillLet{}; // 1 once the letter's tile is used in this round
 
     std::string solveword;   // the upper-case phrase
@@ -34,6 +34,8 @@ inline std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
-inline bool isOdd(std::int32_t value) { return value % 2 != 0; }
+inline bool isOdd(std::int32_t value) {
+    return value % 2 != 0;
+}
 
 } // namespace tallyrope

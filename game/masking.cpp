@@ -55,9 +55,9 @@ std::string& replaceAll(std::string& text, const std::string& search,
 }
 
 void clearRoundStrings(Game& game) {
-    for (std::string* text : {&game.buildword, &game.showdashes, &game.displayword, &game.answer,
-                              &game.usedletters, &game.grabhint, &game.solveword,
-                              &game.doubledash}) {
+    for (std::string* text :
+         {&game.buildword, &game.showdashes, &game.displayword, &game.answer, &game.usedletters,
+          &game.grabhint, &game.solveword, &game.doubledash}) {
         text->clear();
     }
 }

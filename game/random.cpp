@@ -4,8 +4,12 @@
 
 namespace tallyrope {
 
-void CLibraryRandom::seed(unsigned value) { std::srand(value); }
+void CLibraryRandom::seed(unsigned value) {
+    std::srand(value);
+}
 
-int CLibraryRandom::next() { return std::rand(); }
+int CLibraryRandom::next() {
+    return std::rand();
+}
 
 } // namespace tallyrope

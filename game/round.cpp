@@ -23,8 +23,8 @@ void ResetAlpha(Session& s) {
     for (int k = 0; k < 26; ++k) {
         s.ui.showControl(id::letterTile(k), true);
     }
-    for (int part : {id::PopOne, id::PopTwo, id::PopTre, id::PopFor, id::PopFiv, id::PopSix,
-                     id::PopZero}) {
+    for (int part :
+         {id::PopOne, id::PopTwo, id::PopTre, id::PopFor, id::PopFiv, id::PopSix, id::PopZero}) {
         s.ui.showControl(part, false);
     }
     s.game.KillLet.fill(0);

@@ -10,8 +10,8 @@ void doScores(const Game& game, Stats& stats) {
     std::int32_t& wins = one ? stats.pwinsone : stats.pwinstwo;
     std::int32_t& score = one ? stats.pscoreone : stats.pscoretwo;
     const auto length = static_cast<std::int32_t>(game.solveword.size());
-    const std::int32_t points =
-        static_cast<std::int32_t>(10u * static_cast<std::uint32_t>(wrappingAdd(length, -game.numwrong)));
+    const std::int32_t points = static_cast<std::int32_t>(
+        10u * static_cast<std::uint32_t>(wrappingAdd(length, -game.numwrong)));
     wins = wrappingAdd(wins, 1);
     score = wrappingAdd(score, points);
 }

@@ -5,9 +5,15 @@
 
 namespace tallyrope {
 
-inline void playwav1(Session& s) { s.ui.playSound(4450); } // click of a button
-inline void playwav2(Session& s) { s.ui.playSound(4500); } // minimize
-inline void playwav6(Session& s) { s.ui.playSound(5600); } // console shown or hidden
+inline void playwav1(Session& s) {
+    s.ui.playSound(4450);
+} // click of a button
+inline void playwav2(Session& s) {
+    s.ui.playSound(4500);
+} // minimize
+inline void playwav6(Session& s) {
+    s.ui.playSound(5600);
+} // console shown or hidden
 
 // The clips that the sound switch silences.
 enum class Clip { Hit = 4600, Miss = 4650, NewRound = 4700, Win = 5650, Loss = 5700 };

@@ -54,7 +54,11 @@ constexpr int PopFiv = 2550;
 constexpr int PopSix = 2600;
 
 // Letter tile k (0 for A to 25 for Z): hLettersA is 160, hLettersZ is 1660.
-constexpr int letterTile(int k) { return 160 + 60 * k; }
-constexpr int letterBitmap(int k) { return 130 + 60 * k; }
+constexpr int letterTile(int k) {
+    return 160 + 60 * k;
+}
+constexpr int letterBitmap(int k) {
+    return 130 + 60 * k;
+}
 
 } // namespace tallyrope::id

@@ -25,11 +25,11 @@ struct ControlSpec {
     Window parent;
     int x, y, width, height; // client coordinates of the parent
     bool visible;            // at start-up
-    int bitmap;              // normal face of a button, or the bitmap of a bitmap static; 0 for none
-    int pressedBitmap;       // pressed face of a button; 0 for none
+    int bitmap;        // normal face of a button, or the bitmap of a bitmap static; 0 for none
+    int pressedBitmap; // pressed face of a button; 0 for none
     ControlFont font;
-    const char* text;  // start-up text
-    int textLimit;     // characters an edit box accepts; 0 for no limit
+    const char* text; // start-up text
+    int textLimit;    // characters an edit box accepts; 0 for no limit
 };
 
 // All 66 controls, rows in creation order.

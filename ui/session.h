@@ -33,7 +33,8 @@ struct WindowState {
 };
 
 struct Session {
-    Session(Ui& ui, Random& random, Paths paths) : ui(ui), random(random), paths(std::move(paths)) {}
+    Session(Ui& ui, Random& random, Paths paths)
+        : ui(ui), random(random), paths(std::move(paths)) {}
 
     Ui& ui;
     Random& random;

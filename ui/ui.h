@@ -20,7 +20,9 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
 };
 
 class Ui {

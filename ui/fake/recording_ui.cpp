@@ -54,23 +54,31 @@ void RecordingUi::setText(Window window, int id, const std::string& text) {
     texts_[{window, id}] = text;
 }
 
-std::string RecordingUi::readText(Window window, int id) { return text(window, id); }
+std::string RecordingUi::readText(Window window, int id) {
+    return text(window, id);
+}
 
-void RecordingUi::emptyEdit(Window window, int id) { texts_[{window, id}].clear(); }
+void RecordingUi::emptyEdit(Window window, int id) {
+    texts_[{window, id}].clear();
+}
 
 void RecordingUi::showControl(int id, bool visible) {
     control(id);
     visible_[id] = visible;
 }
 
-void RecordingUi::showWindow(Window window, bool visible) { windowVisible_[window] = visible; }
+void RecordingUi::showWindow(Window window, bool visible) {
+    windowVisible_[window] = visible;
+}
 
 void RecordingUi::giveFocus(Window window) {
     focus = window;
     focusGiven = true;
 }
 
-void RecordingUi::beep() { ++beeps; }
+void RecordingUi::beep() {
+    ++beeps;
+}
 
 Rect RecordingUi::screenRect(int id) {
     const ControlSpec& spec = control(id);
@@ -84,16 +92,22 @@ Point RecordingUi::clientToScreen(Window window, Point client) {
     return {origin.x + client.x, origin.y + client.y};
 }
 
-void RecordingUi::playSound(int waveId) { sounds.push_back(waveId); }
+void RecordingUi::playSound(int waveId) {
+    sounds.push_back(waveId);
+}
 
 std::string RecordingUi::text(Window window, int id) const {
     const auto found = texts_.find({window, id});
     return found == texts_.end() ? std::string() : found->second;
 }
 
-bool RecordingUi::visible(int id) const { return visible_.at(id); }
+bool RecordingUi::visible(int id) const {
+    return visible_.at(id);
+}
 
-bool RecordingUi::windowVisible(Window window) const { return windowVisible_.at(window); }
+bool RecordingUi::windowVisible(Window window) const {
+    return windowVisible_.at(window);
+}
 
 Point RecordingUi::middleOf(int id) const {
     const ControlSpec& spec = control(id);

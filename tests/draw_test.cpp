@@ -1,0 +1,148 @@
+// Which puzzle a new round gets, over databases of every size and while the file changes.
+#include "test_support.h"
+
+#include "storage/puzzle_file.h"
+#include "ui/control_ids.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrope {
+namespace {
+
+using test::Table;
+
+const std::string noPuzzle = "ERROR! NO PUZZLE PHRASES - DATABASE/FILE APPEARS TO BE MISSING";
+
+std::string records(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "phrase " + std::string(1, static_cast<char>('a' + i)) + ";hint " +
+                std::to_string(i) + ":";
+    }
+    return text;
+}
+
+// The hint of the round a draw of `r` starts.
+std::string hintDrawn(Table& t, int r) {
+    t.newRound(r);
+    return t.ui.text(id::hGiveHint);
+}
+
+void expectNoPuzzle(Table& t) {
+    EXPECT_EQ(t.ui.text(id::hPuzzler), noPuzzle);
+    EXPECT_EQ(t.ui.text(id::hGiveHint), "No data");
+    EXPECT_EQ(t.game.gameRunning, 1);
+    t.click('A');
+    t.solve("anything");
+    EXPECT_EQ(t.game.numwrong, 0) << "neither letters nor solve attempts are taken";
+    EXPECT_TRUE(t.ui.visible(id::letterTile(0)));
+}
+
+TEST(Draw, EveryRecordOfADatabaseCanBeDrawn) {
+    for (int size : {1, 2, 5}) {
+        Table t;
+        t.puzzles(records(size));
+        for (int i = 0; i < size; ++i) {
+            EXPECT_EQ(hintDrawn(t, i), "hint " + std::to_string(i)) << "of " << size;
+        }
+        EXPECT_EQ(hintDrawn(t, size + 2), "hint " + std::to_string((size + 2) % size))
+            << "the draw is taken modulo the count";
+        EXPECT_EQ(t.game.gRandom, size);
+    }
+}
+
+TEST(Draw, AMissingOrEmptyDatabaseGivesTheNoPuzzleMessageAndABeep) {
+    for (bool exists : {false, true}) {
+        Table t;
+        if (exists) {
+            t.puzzles("");
+        }
+        t.newRound();
+        EXPECT_EQ(t.ui.beeps, 1);
+        expectNoPuzzle(t);
+    }
+}
+
+TEST(Draw, ARecordWithAnEmptyPhraseIsNoPuzzle) {
+    Table t;
+    t.puzzles(";hint only:");
+    t.newRound();
+    expectNoPuzzle(t);
+}
+
+TEST(Draw, TheCountIgnoresSemicolonsInHintsAndIncompleteTails) {
+    Table t;
+    t.puzzles("one;a; b:two;c:tail without separator");
+    t.newRound(1);
+    EXPECT_EQ(t.game.gRandom, 2);
+    EXPECT_EQ(t.ui.text(id::hGiveHint), "c");
+    EXPECT_EQ(hintDrawn(t, 0), "a; b");
+}
+
+TEST(Draw, TheCountIsTakenOnceAtTheFirstNewGame) {
+    Table t;
+    t.puzzles(records(3));
+    t.newRound();
+    t.puzzles(records(5));
+    EXPECT_EQ(hintDrawn(t, 4), "hint 1") << "still drawn among three";
+    EXPECT_EQ(t.game.gRandom, 3);
+}
+
+TEST(Draw, APuzzleAddedBeforeTheFirstNewGameIsCountedOnce) {
+    Table t;
+    t.puzzles(records(2));
+    ASSERT_TRUE(appendRecord(t.session.paths.WordsFile, "added;new:"));
+    t.game.gRandom = wrappingAdd(t.game.gRandom, 1);
+    EXPECT_EQ(hintDrawn(t, 2), "new");
+    EXPECT_EQ(t.game.gRandom, 3);
+    EXPECT_EQ(hintDrawn(t, 3), "hint 0") << "no draw lands past the end of the file";
+}
+
+TEST(Draw, ARecordAppendedDuringTheRunIsDrawableAtOnce) {
+    Table t;
+    t.puzzles(records(2));
+    t.newRound();
+    ASSERT_TRUE(appendRecord(t.session.paths.WordsFile, "added;new:"));
+    t.game.gRandom = wrappingAdd(t.game.gRandom, 1);
+    EXPECT_EQ(hintDrawn(t, 2), "new");
+}
+
+TEST(Draw, AFileShortenedBehindTheGameGivesTheNoPuzzleMessage) {
+    Table t;
+    t.puzzles(records(3));
+    t.newRound();
+    t.puzzles(records(1));
+    t.newRound(2);
+    expectNoPuzzle(t);
+}
+
+TEST(Draw, TheGeneratorIsSeededOnceFromTheClock) {
+    Table t;
+    t.puzzles(records(2));
+    const auto before = static_cast<unsigned>(std::time(nullptr));
+    t.newRound();
+    t.newRound();
+    ASSERT_EQ(t.random.seeds.size(), 1u);
+    EXPECT_GE(t.random.seeds.front(), before);
+    EXPECT_LE(t.random.seeds.front(), before + 5);
+}
+
+TEST(Draw, TheHintIsShownAsStoredAndThePhraseInCapitals) {
+    Table t;
+    t.puzzles("new york;The Big Apple:");
+    t.newRound();
+    EXPECT_EQ(t.ui.text(id::hGiveHint), "The Big Apple");
+    t.solve("NEW YORK");
+    EXPECT_EQ(t.ui.text(id::hPuzzler), " N E W   Y O R K");
+}
+
+TEST(Draw, ALineBreakInAPhraseIsOneOfItsBytesAndStaysVisible) {
+    Table t;
+    t.puzzles("ab\r\ncd;Two lines:");
+    t.newRound();
+    EXPECT_EQ(t.game.solveword, "AB\nCD");
+    EXPECT_EQ(t.ui.text(id::hDblDash), " _ _ \n _ _");
+}
+
+} // namespace
+} // namespace tallyrope

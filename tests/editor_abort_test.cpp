@@ -35,12 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
         AbortCase{"EmptyHint", 4, {"dd", ""}, {"ee", "h5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EditorTest, DelAfterANewGameThatLeftThePassOpenTakesTheRecordOnView) {
+TEST_F(EditorTest, QuitEndsThePass) {
     writeDatabase(records);
     press(id::hViewNext, 2);
-    press(id::hNewGame);
-    press(id::hDelSelect);
-    EXPECT_EQ(database(), "aa;long hint:cc;h3:dd;:ee;h5:");
+    saveOnQuit(session);
+    EXPECT_FALSE(session.viewer.pfinds.isOpen());
+    EXPECT_EQ(session.viewer.prelim, 0);
 }
 
 TEST_F(EditorTest, NewGameAndAddPuzzleLeaveAWaitingResetInPlace) {

@@ -75,12 +75,6 @@ TEST_F(EditorTest, AddingEndsAnOpenPassAndStoresWhatTheBoxesHold) {
     EXPECT_EQ(boxes(), (Boxes{"aa", "h1"}));
 }
 
-TEST_F(EditorTest, AddingToAMissingFileCreatesIt) {
-    type("Sun", "");
-    press(id::hAddPuzzle);
-    EXPECT_EQ(database(), "sun;no hint available:");
-}
-
 TEST_F(EditorTest, AFailedAppendLeavesTheCount) {
     std::filesystem::create_directory(session.paths.WordsFile);
     session.game.gRandom = 4;

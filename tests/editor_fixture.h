@@ -66,15 +66,8 @@ class EditorTest : public ::testing::Test {
 
   private:
     static std::filesystem::path freshFolder() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("tallyrope-") + test->test_suite_name() + "-" +
-                           test->name() + "-" + std::to_string(std::random_device{}());
-        for (char& c : name) {
-            if (c == '/') {
-                c = '-';
-            }
-        }
-        const auto path = std::filesystem::temp_directory_path() / name;
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("tallyrope-editor-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(path);
         return path;
     }

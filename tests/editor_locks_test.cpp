@@ -57,7 +57,7 @@ TEST_P(EditingLockTest, ReviewAndDelOnlyBeep) {
 
 INSTANTIATE_TEST_SUITE_P(Editor, EditingLockTest, ::testing::Values(1, 2));
 
-TEST_F(EditorTest, AddPuzzleIgnoresBothLocks) {
+TEST_F(EditorTest, AddPuzzleIgnoresBothLocksAndCreatesAMissingFile) {
     session.settings.ConsoleUse = 1;
     session.settings.EditingUse = 1;
     type("Sun", "Up");

@@ -1,7 +1,7 @@
 // Which puzzle a new round gets, over databases of every size and while the file changes.
 #include "test_support.h"
 
-#include "storage/puzzle_file.h"
+#include "editor/add_puzzle.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -91,8 +91,7 @@ TEST(Draw, TheCountIsTakenOnceAtTheFirstNewGame) {
 TEST(Draw, APuzzleAddedBeforeTheFirstNewGameIsCountedOnce) {
     Table t;
     t.puzzles(records(2));
-    ASSERT_TRUE(appendRecord(t.session.paths.WordsFile, "added;new:"));
-    t.game.gRandom = wrappingAdd(t.game.gRandom, 1);
+    ExportWord(t.session, "added;new:");
     EXPECT_EQ(hintDrawn(t, 2), "new");
     EXPECT_EQ(t.game.gRandom, 3);
     EXPECT_EQ(hintDrawn(t, 3), "hint 0") << "no draw lands past the end of the file";
@@ -102,9 +101,34 @@ TEST(Draw, ARecordAppendedDuringTheRunIsDrawableAtOnce) {
     Table t;
     t.puzzles(records(2));
     t.newRound();
-    ASSERT_TRUE(appendRecord(t.session.paths.WordsFile, "added;new:"));
-    t.game.gRandom = wrappingAdd(t.game.gRandom, 1);
+    ExportWord(t.session, "added;new:");
     EXPECT_EQ(hintDrawn(t, 2), "new");
+}
+
+// Review shows the first record; Del removes it.
+void deleteFirstRecord(Table& t) {
+    t.press(id::hViewNext);
+    t.press(id::hDelSelect);
+}
+
+TEST(Draw, APuzzleDeletedBeforeTheFirstNewGameIsNotDrawn) {
+    Table t;
+    t.puzzles(records(3));
+    deleteFirstRecord(t);
+    EXPECT_EQ(hintDrawn(t, 0), "hint 1");
+    EXPECT_EQ(t.game.gRandom, 2);
+    EXPECT_EQ(hintDrawn(t, 2), "hint 1") << "no draw lands past the end of the file";
+}
+
+TEST(Draw, APuzzleDeletedDuringTheRunLeavesEveryOtherDrawable) {
+    Table t;
+    t.puzzles(records(3));
+    t.newRound();
+    deleteFirstRecord(t);
+    EXPECT_EQ(t.game.gRandom, 2);
+    EXPECT_EQ(hintDrawn(t, 0), "hint 1");
+    EXPECT_EQ(hintDrawn(t, 1), "hint 2");
+    EXPECT_EQ(hintDrawn(t, 2), "hint 1");
 }
 
 TEST(Draw, AFileShortenedBehindTheGameGivesTheNoPuzzleMessage) {

@@ -2,16 +2,14 @@
 // takes the first record.
 #pragma once
 
+#include "test_support.h"
+
 #include "ui/control_ids.h"
 #include "ui/fake/recording_ui.h"
 #include "ui/routing.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,17 +31,12 @@ class FirstDraw final : public Random {
 
 class EditorTest : public ::testing::Test {
   protected:
-    EditorTest()
-        : folder(freshFolder()), session(ui, draw, Paths::inFolder(folder.string() + "/")) {}
-    ~EditorTest() override { std::filesystem::remove_all(folder); }
+    EditorTest() : session(ui, draw, Paths::inFolder(folder.prefix())) {}
 
     void writeDatabase(const std::string& bytes) {
-        std::ofstream(session.paths.WordsFile, std::ios::binary) << bytes;
+        test::writeBytes(session.paths.WordsFile, bytes);
     }
-    std::string database() const {
-        std::ifstream in(session.paths.WordsFile, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string database() const { return test::readBytes(session.paths.WordsFile); }
     void press(int id, int times = 1) {
         for (int i = 0; i < times; ++i) {
             ASSERT_TRUE(runCommand(session, id));
@@ -59,18 +52,10 @@ class EditorTest : public ::testing::Test {
     }
     std::vector<int> clicks(int count) const { return std::vector<int>(count, clickSound); }
 
+    test::TempFolder folder;
     RecordingUi ui;
     FirstDraw draw;
-    std::filesystem::path folder;
     Session session;
-
-  private:
-    static std::filesystem::path freshFolder() {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("tallyrope-editor-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(path);
-        return path;
-    }
 };
 
 } // namespace tallyrope

@@ -45,4 +45,8 @@ bool appendRecord(const std::string& path, const std::string& record) {
     return appendTextFile(path, record);
 }
 
+bool rewritePuzzles(const std::string& path, const std::string& records) {
+    return writeTextFileSafely(path, records);
+}
+
 } // namespace tallyrope

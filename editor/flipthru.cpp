@@ -26,7 +26,7 @@ void deleteRecordOnView(Session& s) {
     }
     // Before the rewrite: Windows cannot replace a file that is still open.
     closePass(v);
-    if (writeTextFileSafely(s.paths.WordsFile, v.storepuzzles)) {
+    if (rewritePuzzles(s.paths.WordsFile, v.storepuzzles)) {
         s.game.gRandom = wrappingAdd(s.game.gRandom, -1);
     }
     v.storepuzzles.clear();

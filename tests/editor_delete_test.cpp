@@ -90,7 +90,7 @@ TEST_F(EditorTest, AFailedRewriteLeavesTheCountAndEndsThePass) {
     press(id::hDelSelect);
     EXPECT_EQ(session.game.gRandom, 3);
     EXPECT_TRUE(std::filesystem::is_directory(session.paths.WordsFile));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root()), {}), 1);
     press(id::hViewNext);
     EXPECT_EQ(boxes(), resetShown);
 }

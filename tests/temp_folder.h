@@ -18,7 +18,12 @@ class TempFolder {
   public:
     TempFolder() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        const std::string stem = std::string("tallyrope-") + (test ? test->name() : "test") + "-";
+        std::string stem = std::string("tallyrope-") + (test ? test->name() : "test") + "-";
+        for (char& c : stem) {
+            if (c == '/' || c == '\\') {
+                c = '-';
+            }
+        }
         std::random_device entropy;
         for (;;) {
             root_ = std::filesystem::temp_directory_path() / (stem + std::to_string(entropy()));
@@ -37,6 +42,8 @@ class TempFolder {
     }
 
     const std::filesystem::path& root() const { return root_; }
+    // The folder as the program names it: with its trailing separator.
+    std::string prefix() const { return root_.string() + "/"; }
     std::string path(const std::string& name) const { return (root_ / name).string(); }
 
     void write(const std::string& name, const std::string& bytes) const {

@@ -3,30 +3,11 @@
 #include "ui/control_ids.h"
 #include "ui/routing.h"
 
-#include <atomic>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace tallyrope::test {
-
-TempFolder::TempFolder() {
-    static std::atomic<int> counter{0};
-    static const unsigned run = std::random_device{}();
-    const auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-        path_ = base / ("tallyrope-test-" + std::to_string(run) + "-" + std::to_string(counter++));
-        if (std::filesystem::create_directory(path_)) {
-            return;
-        }
-    }
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

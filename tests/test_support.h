@@ -2,30 +2,17 @@
 // game on the recording screen.
 #pragma once
 
+#include "temp_folder.h"
+
 #include "ui/fake/recording_ui.h"
 #include "ui/session.h"
 
 #include <deque>
-#include <filesystem>
 #include <string>
 
 namespace tallyrope::test {
 
-// A new empty folder, removed with everything in it at the end of the test.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    // The folder as the program names it: with its trailing separator.
-    std::string prefix() const { return path_.string() + "/"; }
-
-  private:
-    std::filesystem::path path_;
-};
+using TempFolder = testing::TempFolder;
 
 void writeBytes(const std::string& path, const std::string& bytes);
 // The file's exact bytes; "<missing>" when it does not exist.

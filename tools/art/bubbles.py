@@ -1,15 +1,13 @@
 """The two speech bubbles of a won round, drawn over the slate behind them."""
 
-import numpy as np
-
 import layout
 import paint
 import palette as pal
 
 # Bubble body, tail and text, in main-window coordinates.
 _BUBBLES = {
-    3750: ((127, 111, 199, 144), [(190, 126), (205.5, 136), (186, 138)], "YOU WIN!"),
-    3850: ((459, 117.5, 507, 138), [(494, 134), (508.5, 145), (502, 133)], "CAAAW!"),
+    3750: ((127, 110, 199, 139), [(190, 123), (205, 132.5), (186, 135)], "YOU WIN!"),
+    3850: ((459, 117.5, 507, 137.5), [(492, 134), (505, 142), (500, 133)], "CAAAW!"),
 }
 
 
@@ -29,7 +27,7 @@ def render(bg):
         shape = paint.Sketch((w, h))
         shape.rounded_rect(local_body, 9)
         shape.polygon(local_tail)
-        shadow = np.roll(np.roll(shape.mask(grow=1.2), 2, 0), 2, 1)
+        shadow = paint.shift(shape.mask(grow=1.2), 2, 2)
         paint.blend(picture, shadow * 0.45, (0, 0, 0))
         paint.blend(picture, shape.mask(grow=1.2), pal.INK)
         fill = paint.vertical_gradient((w, h), pal.PARCHMENT_LIGHT, pal.PARCHMENT)

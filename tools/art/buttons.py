@@ -64,7 +64,7 @@ def _loudspeaker(face, origin, colour):
     waves = paint.Sketch(size)
     waves.arc((x + 6, y - 4.5, x + 14, y + 4.5), -55, 55, 1.4)
     waves.arc((x + 6, y - 8, x + 18, y + 8), -55, 55, 1.4)
-    shadow = np.roll(np.roll(cone.mask() + waves.mask(), 1, 0), 1, 1)
+    shadow = paint.shift(cone.mask() + waves.mask(), 1, 1)
     paint.blend(face, np.clip(shadow, 0, 1), (30, 14, 6))
     paint.blend(face, cone.mask(), colour)
     paint.blend(face, waves.mask(), colour)
@@ -92,7 +92,7 @@ def _title_key(size, pressed, glyph):
     mask = sketch.mask()
     if glyph == "help":
         mask = paint.text_mask(size, (cx, cy + 0.5), "?", pal.serif_bold(14), "mm")
-    paint.blend(face, np.roll(np.roll(mask, 1, 0), 1, 1) * 0.6, pal.BRASS_LIGHT)
+    paint.blend(face, paint.shift(mask, 1, 1) * 0.6, pal.BRASS_LIGHT)
     paint.blend(face, mask, pal.WALNUT_DARK)
     return face
 

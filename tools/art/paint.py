@@ -110,6 +110,14 @@ def blend(target, mask, colour, origin=(0, 0)):
     region[...] = region * (1.0 - m) + colour * m
 
 
+def shift(mask, dx, dy):
+    """A mask moved right by dx and down by dy, filling with nothing."""
+    moved = np.zeros_like(mask)
+    height, width = mask.shape
+    moved[dy:, dx:] = mask[: height - dy, : width - dx]
+    return moved
+
+
 def fill_rect(target, rect, colour):
     x, y, w, h = rect
     target[y : y + h, x : x + w] = np.asarray(colour, np.float32)

@@ -60,7 +60,16 @@ def _loudspeaker(face, origin, colour):
     x, y = origin
     size = (face.shape[1], face.shape[0])
     cone = paint.Sketch(size)
-    cone.polygon([(x, y - 2.5), (x + 3.5, y - 2.5), (x + 8, y - 6.5), (x + 8, y + 6.5), (x + 3.5, y + 2.5), (x, y + 2.5)])
+    cone.polygon(
+        [
+            (x, y - 2.5),
+            (x + 3.5, y - 2.5),
+            (x + 8, y - 6.5),
+            (x + 8, y + 6.5),
+            (x + 3.5, y + 2.5),
+            (x, y + 2.5),
+        ]
+    )
     waves = paint.Sketch(size)
     waves.arc((x + 6, y - 4.5, x + 14, y + 4.5), -55, 55, 1.4)
     waves.arc((x + 6, y - 8, x + 18, y + 8), -55, 55, 1.4)
@@ -74,7 +83,9 @@ def _title_key(size, pressed, glyph):
     """A small brass key; the same faces serve both windows, so it is square."""
     w, h = size
     face = paint.vertical_gradient(size, pal.BRASS_LIGHT, pal.BRASS_DARK)
-    face = face * 0.6 + paint.wood(size, 4200, pal.BRASS, pal.BRASS_DARK, pal.BRASS_LIGHT, 4.0) * 0.4
+    face = (
+        face * 0.6 + paint.wood(size, 4200, pal.BRASS, pal.BRASS_DARK, pal.BRASS_LIGHT, 4.0) * 0.4
+    )
     if pressed:
         face *= PRESSED_DARKEN
         face[1:3, 1:-1] *= 0.75

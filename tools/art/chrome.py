@@ -26,7 +26,9 @@ def title_strip(target, height, title, subtitle, seed):
     paint.put_text(target, (27, baseline), title, title_font, pal.CREAM, "ls", shadow=(0, 0, 0))
     if subtitle:
         left = 27 + paint.text_width(title, title_font) + 10
-        paint.put_text(target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls")
+        paint.put_text(
+            target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls"
+        )
 
 
 def _emblem(target, origin):
@@ -60,7 +62,12 @@ def panel(target, rect, seed, tacks=True):
     paint.outline_rect(target, rect, pal.INK)
     paint.outline_rect(target, (x + 1, y + 1, w - 2, h - 2), (250, 244, 226))
     if tacks:
-        for tx, ty in ((x + 5, y + 5), (x + w - 6, y + 5), (x + 5, y + h - 6), (x + w - 6, y + h - 6)):
+        for tx, ty in (
+            (x + 5, y + 5),
+            (x + w - 6, y + 5),
+            (x + 5, y + h - 6),
+            (x + w - 6, y + h - 6),
+        ):
             brass_tack(target, (tx, ty))
 
 

@@ -52,7 +52,10 @@ def main():
         data = bitmap_file.bmp_bytes(paint.to_image(picture))
         _write(ROOT / "resources" / "bitmaps" / f"{bitmap_id}.bmp", data)
     for sound_id, (samples, rate, bits) in sorted(sounds.render().items()):
-        _write(ROOT / "resources" / "sounds" / f"{sound_id}.wav", wave_file.wav_bytes(samples, rate, bits))
+        _write(
+            ROOT / "resources" / "sounds" / f"{sound_id}.wav",
+            wave_file.wav_bytes(samples, rate, bits),
+        )
     _write(ROOT / "resources" / "icon" / "tallyrope.ico", bitmap_file.ico_bytes(icon.render()))
 
     previews = {
@@ -68,7 +71,10 @@ def main():
     # The guide shows the window at two thirds of its size.
     guide = paint.to_image(previews["main-playing"]).resize((600, 413), Image.LANCZOS)
     _write(ROOT / "help" / "images" / "main-window.png", _png(paint.from_image(guide)))
-    print(f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, icon and previews written", file=sys.stderr)
+    print(
+        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, icon and previews written",
+        file=sys.stderr,
+    )
 
 
 def _png(picture):

@@ -30,7 +30,10 @@ def paint_background(scene=True):
     chrome.brass_plate(
         bg,
         PLAQUE_RECT,
-        [("Arrow keys move the window", pal.serif_bold(11)), ("?  opens the Tallyrope Guide", pal.serif_bold(11))],
+        [
+            ("Arrow keys move the window", pal.serif_bold(11)),
+            ("?  opens the Tallyrope Guide", pal.serif_bold(11)),
+        ],
         4808,
     )
     chrome.window_border(bg)

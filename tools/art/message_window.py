@@ -33,7 +33,12 @@ def _key_cap(bg, x, y, direction):
     paint.blend(bg, cap.mask(), pal.INK, (x, y))
     face = paint.Sketch((w, h))
     face.rounded_rect((1, 1, w - 1, h - 1), 1.5)
-    paint.blend(bg, face.mask(), paint.vertical_gradient((w, h), pal.PARCHMENT_LIGHT, pal.PARCHMENT_DARK), (x, y))
+    paint.blend(
+        bg,
+        face.mask(),
+        paint.vertical_gradient((w, h), pal.PARCHMENT_LIGHT, pal.PARCHMENT_DARK),
+        (x, y),
+    )
     arrows = {
         "up": [(6.5, 2.5), (10, 7.5), (3, 7.5)],
         "down": [(6.5, 8.5), (10, 3.5), (3, 3.5)],

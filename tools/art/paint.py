@@ -57,7 +57,9 @@ def shade(base, dark, light, value):
     """Colours from dark (value -1) through base (0) to light (+1)."""
     value = np.clip(value, -1.0, 1.0)
     return np.where(
-        value[..., None] < 0, mix(base, dark, -value * (value < 0)), mix(base, light, value * (value > 0))
+        value[..., None] < 0,
+        mix(base, dark, -value * (value < 0)),
+        mix(base, light, value * (value > 0)),
     )
 
 
@@ -172,7 +174,9 @@ class Sketch:
 
     def ellipse(self, box, value=255, outline_width=0):
         if outline_width:
-            self.draw.ellipse(self._box(box), outline=value, width=round(outline_width * self.scale))
+            self.draw.ellipse(
+                self._box(box), outline=value, width=round(outline_width * self.scale)
+            )
         else:
             self.draw.ellipse(self._box(box), fill=value)
 

@@ -46,7 +46,9 @@ def _swoosh(rate, count):
 def _hit(rate, count):
     track = np.zeros(count)
     sy.place(track, rate, 0.0, sy.tone(rate, 0.49, sy.note_frequency("G5"), MARIMBA, 0.002, 0.12))
-    sy.place(track, rate, 0.07, sy.tone(rate, 0.42, sy.note_frequency("D6"), MARIMBA, 0.002, 0.16), 0.9)
+    sy.place(
+        track, rate, 0.07, sy.tone(rate, 0.42, sy.note_frequency("D6"), MARIMBA, 0.002, 0.16), 0.9
+    )
     return sy.finish(track, rate, 0.7, fade_out=0.05)
 
 
@@ -58,7 +60,9 @@ def _miss(rate, count):
         t = sy.times(len(note), rate)
         sag = sy.tone(rate, 0.26, frequency * 0.97, MELLOW, 0.006, decay, release=0.02)
         sy.place(track, rate, start, note * (1 - t / t[-1]) + sag * (t / t[-1]))
-    thump = sy.band_pass(sy.noise(count, 4650), rate, 160.0, 1.2) * np.exp(-sy.times(count, rate) / 0.02)
+    thump = sy.band_pass(sy.noise(count, 4650), rate, 160.0, 1.2) * np.exp(
+        -sy.times(count, rate) / 0.02
+    )
     return sy.finish(track + 3.0 * thump, rate, 0.7, fade_out=0.05)
 
 
@@ -86,7 +90,9 @@ def _brass(rate, duration, name, level=1.0):
     def opening(t):
         return 0.35 + 0.55 * np.clip(t / 0.08, 0.0, 1.0)
 
-    note = sy.tone(rate, duration, sy.note_frequency(name), partials, 0.03, None, 0.06, 0.004, opening)
+    note = sy.tone(
+        rate, duration, sy.note_frequency(name), partials, 0.03, None, 0.06, 0.004, opening
+    )
     return level * note
 
 
@@ -101,8 +107,14 @@ def _drum(rate, duration, seed):
 def _fanfare(rate, count):
     track = np.zeros(count)
     melody = [
-        (0.00, "G4", 0.15), (0.15, "C5", 0.15), (0.30, "E5", 0.15), (0.45, "G5", 0.45),
-        (0.90, "E5", 0.15), (1.05, "G5", 0.90), (1.95, "A5", 0.15), (2.10, "B5", 0.15),
+        (0.00, "G4", 0.15),
+        (0.15, "C5", 0.15),
+        (0.30, "E5", 0.15),
+        (0.45, "G5", 0.45),
+        (0.90, "E5", 0.15),
+        (1.05, "G5", 0.90),
+        (1.95, "A5", 0.15),
+        (2.10, "B5", 0.15),
         (2.25, "C6", 2.00),
     ]
     for start, name, length in melody:
@@ -138,8 +150,14 @@ def _loss(rate, count):
 
 
 _MAKERS = {
-    4450: _click, 4500: _swoosh, 4600: _hit, 4650: _miss,
-    4700: _chime, 5600: _panel, 5650: _fanfare, 5700: _loss,
+    4450: _click,
+    4500: _swoosh,
+    4600: _hit,
+    4650: _miss,
+    4700: _chime,
+    5600: _panel,
+    5650: _fanfare,
+    5700: _loss,
 }
 
 

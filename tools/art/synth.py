@@ -16,7 +16,17 @@ def times(count, rate):
     return np.arange(count, dtype=np.float64) / rate
 
 
-def tone(rate, duration, frequency, partials, attack=0.005, decay=None, release=0.03, vibrato=0.0, brightness=None):
+def tone(
+    rate,
+    duration,
+    frequency,
+    partials,
+    attack=0.005,
+    decay=None,
+    release=0.03,
+    vibrato=0.0,
+    brightness=None,
+):
     """A note built from (ratio, level, decay time or None) partials.
 
     Partials at or above 45% of the sample rate are left out, so nothing
@@ -70,8 +80,6 @@ def band_pass(signal, rate, centres, q):
         out[i] = y
         x2, x1, y2, y1 = x1, x, y1, y
     return out
-
-
 
 
 def finish(signal, rate, peak, fade_in=0.002, fade_out=0.02, dither_seed=None):

@@ -13,7 +13,9 @@ def render(bg):
         picture = paint.crop(bg, rect)
         block = paint.Sketch((w, h))
         block.rounded_rect((0, 0, w, h), 2.2)
-        grain = paint.wood((w, h), 6000 + ord(letter), pal.MAPLE, pal.MAPLE_DARK, pal.MAPLE_LIGHT, 4.0)
+        grain = paint.wood(
+            (w, h), 6000 + ord(letter), pal.MAPLE, pal.MAPLE_DARK, pal.MAPLE_LIGHT, 4.0
+        )
         face = grain * 0.55 + paint.vertical_gradient((w, h), pal.MAPLE_LIGHT, pal.MAPLE) * 0.45
         # Edge shading gives the block its depth: lit top-left, shaded bottom-right.
         face[:, -2:] *= 0.72

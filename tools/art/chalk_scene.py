@@ -23,6 +23,7 @@ def draw(bg):
     _rope(bg, size)
     _ground(bg, size)
     _moon_and_stars(bg, size)
+    _tree(bg, size)
     _tally(bg, size)
     _crow(bg, size)
 
@@ -113,6 +114,22 @@ def _moon_and_stars(bg, size):
         stars.line([(sx - r, sy), (sx + r, sy)], 1.1)
         stars.line([(sx, sy - r), (sx, sy + r)], 1.1)
     chalk.apply(bg, stars.mask(), pal.CHALK, 0.7)
+
+
+def _tree(bg, size):
+    """A bare tree, drawn faintly so it stays behind the figure."""
+    trunk = [(176, 432), (178, 400), (175, 372), (179, 344)]
+    branches = [
+        [(178, 392), (160, 372), (150, 366)],
+        [(177, 380), (196, 362), (206, 358)],
+        [(176, 364), (164, 346), (166, 334)],
+        [(178, 356), (190, 340), (198, 336)],
+        [(179, 346), (182, 330)],
+        [(160, 372), (156, 356)],
+        [(196, 362), (202, 348)],
+    ]
+    chalk.apply(bg, _strokes(size, [trunk], 3.0, 5480), pal.CHALK, 0.6)
+    chalk.apply(bg, _strokes(size, branches, 1.5, 5490), pal.CHALK, 0.55)
 
 
 def _tally(bg, size):

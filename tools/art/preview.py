@@ -34,8 +34,8 @@ def main_window(bitmaps, state):
     scores = {1690: "340", 1750: "4", 1810: "1", 1720: "120", 1780: "2", 1840: "3"}
     for field, value in scores.items():
         _text(picture, fields[field], value, system)
-    misses = {"start": "", "playing": "B K D ", "won": "B K D ", "lost": "B K D M Q U Z "}[state]
-    guessed = {"start": "", "playing": "ALYBKDEO", "won": "ALYBKDEO", "lost": "ALYBKDMQUZ"}[state]
+    misses = {"start": "", "playing": "B K D ", "won": "B K D ", "lost": "B K D M Q W Z "}[state]
+    guessed = {"start": "", "playing": "ALYBKDEO", "won": "ALYBKDEO", "lost": "ALYBKDMQWZ"}[state]
     phrase = {
         "start": "",
         "playing": "_ A L L Y _ O _ E   _ _   _ _ _",

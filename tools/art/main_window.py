@@ -1,7 +1,5 @@
 """Background of the main window (bitmap 48)."""
 
-import numpy as np
-
 import chalk_scene
 import chrome
 import layout
@@ -16,6 +14,8 @@ PLAQUE_RECT = (656, 552, 228, 56)
 
 
 def paint_background(scene=True):
+    """The background; without the scene the slate is bare, which the figure
+    needs to hide the rope behind the head."""
     bg = chrome.wooden_body(layout.MAIN_SIZE, seed=4800)
     chrome.title_strip(bg, layout.TITLE_STRIP_HEIGHT, "Tallyrope", "a word-guessing game", 4801)
     chrome.title_button_recess(bg, (817, 0, 81, layout.TITLE_STRIP_HEIGHT - 1))
@@ -155,4 +155,3 @@ def _solve_row(bg):
         "ms",
         shadow=pal.WALNUT_DARK,
     )
-    np.clip(bg, 0, 255, out=bg)

@@ -180,11 +180,8 @@ class Sketch:
         else:
             self.draw.ellipse(self._box(box), fill=value)
 
-    def rounded_rect(self, box, radius, value=255, outline_width=0):
-        kwargs = {"outline": value, "width": round(outline_width * self.scale)}
-        if not outline_width:
-            kwargs = {"fill": value}
-        self.draw.rounded_rectangle(self._box(box), radius=radius * self.scale, **kwargs)
+    def rounded_rect(self, box, radius, value=255):
+        self.draw.rounded_rectangle(self._box(box), radius=radius * self.scale, fill=value)
 
     def arc(self, box, start, end, width, value=255):
         self.draw.arc(self._box(box), start, end, fill=value, width=round(width * self.scale))

@@ -62,7 +62,3 @@ def serif_bold(size):
 
 def serif_italic(size):
     return font("DejaVuSerif-Italic.ttf", size)
-
-
-def serif(size):
-    return font("DejaVuSerif.ttf", size)

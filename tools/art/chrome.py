@@ -24,11 +24,8 @@ def title_strip(target, height, title, subtitle, seed):
     title_font = pal.serif_bold(16)
     baseline = height // 2 + 6
     paint.put_text(target, (27, baseline), title, title_font, pal.CREAM, "ls", shadow=(0, 0, 0))
-    if subtitle:
-        left = 27 + paint.text_width(title, title_font) + 10
-        paint.put_text(
-            target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls"
-        )
+    left = 27 + paint.text_width(title, title_font) + 10
+    paint.put_text(target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls")
 
 
 def _emblem(target, origin):

@@ -18,9 +18,18 @@ def _buttons(target, window, bitmaps):
 
 
 def _text(target, rect, text, font, centred=False):
+    """A text control's text; centred ones wrap at spaces, as the real ones do."""
     x, y, w, h = rect
     if centred:
-        paint.put_text(target, (x + w / 2, y + 1), text, font, (0, 0, 0), "ma")
+        lines, line = [], ""
+        for word in text.split():
+            if line and paint.text_width(f"{line} {word}", font) > w:
+                lines.append(line)
+                line = word
+            else:
+                line = f"{line} {word}".strip()
+        for index, part in enumerate(lines + [line]):
+            paint.put_text(target, (x + w / 2, y + 1 + 16 * index), part, font, (0, 0, 0), "ma")
     else:
         paint.put_text(target, (x, y + h / 2), text, font, (0, 0, 0), "lm")
 

@@ -21,31 +21,31 @@ Point originOf(Window window) {
 }
 
 const ControlSpec& control(int id) {
-    const ControlSpec* spec = findControl(id);
-    if (spec == nullptr) {
+    const ControlSpec* row = findControl(id);
+    if (row == nullptr) {
         throw std::invalid_argument("no control with id " + std::to_string(id));
     }
-    return *spec;
+    return *row;
 }
 
 // A bitmap static takes the size of its bitmap.
-std::pair<int, int> sizeOf(const ControlSpec& spec) {
-    if (spec.kind == ControlKind::BitmapStatic) {
+std::pair<int, int> sizeOf(const ControlSpec& row) {
+    if (row.kind == ControlKind::BitmapStatic) {
         for (const BitmapSize& odd : oddBitmapSizes()) {
-            if (odd.bitmap == spec.bitmap) {
+            if (odd.bitmap == row.bitmap) {
                 return {odd.width, odd.height};
             }
         }
     }
-    return {spec.width, spec.height};
+    return {row.width, row.height};
 }
 
 } // namespace
 
 RecordingUi::RecordingUi() {
-    for (const ControlSpec& spec : controlTable()) {
-        visible_[spec.id] = spec.visible;
-        texts_[{spec.parent, spec.id}] = spec.text;
+    for (const ControlSpec& row : controlTable()) {
+        visible_[row.id] = row.visible;
+        texts_[{row.parent, row.id}] = row.text;
     }
     windowVisible_ = {{Window::Main, true}, {Window::AddPuzzles, false}, {Window::Message, false}};
 }
@@ -81,9 +81,9 @@ void RecordingUi::beep() {
 }
 
 Rect RecordingUi::screenRect(int id) {
-    const ControlSpec& spec = control(id);
-    const auto [width, height] = sizeOf(spec);
-    const Point topLeft = clientToScreen(spec.parent, {spec.x, spec.y});
+    const ControlSpec& row = control(id);
+    const auto [width, height] = sizeOf(row);
+    const Point topLeft = clientToScreen(row.parent, {row.x, row.y});
     return {topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
 }
 
@@ -110,9 +110,9 @@ bool RecordingUi::windowVisible(Window window) const {
 }
 
 Point RecordingUi::middleOf(int id) const {
-    const ControlSpec& spec = control(id);
-    const auto [width, height] = sizeOf(spec);
-    return {spec.x + width / 2, spec.y + height / 2};
+    const ControlSpec& row = control(id);
+    const auto [width, height] = sizeOf(row);
+    return {row.x + width / 2, row.y + height / 2};
 }
 
 } // namespace tallyrope

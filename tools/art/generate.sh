@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Regenerate the game's art, sounds, icon, preview pictures and help file.
+# Installs the Debian packages it needs when they are missing.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+
+packages=(python3 python3-pil python3-numpy fonts-dejavu-core fonts-liberation2 fp-utils)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get install -y "${missing[@]}" || { $sudo apt-get update && $sudo apt-get install -y "${missing[@]}"; }
+fi
+
+# Debian's own Python, which has the packages above.
+/usr/bin/python3 "$here/generate.py"
+
+# chmcmd's output depends on its environment and on where memory lands, so it
+# runs with a fixed environment and without address randomisation.
+cd "$root/help"
+env -i PATH=/usr/bin:/bin LC_ALL=C setarch "$(uname -m)" -R chmcmd --no-html-scan tallyrope.hhp >/dev/null
+/usr/bin/python3 "$here/chm_stamp.py" tallyrope-help.chm
+echo "help/tallyrope-help.chm written" >&2

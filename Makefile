@@ -3,10 +3,9 @@
 JOBS := 2
 BUILD := build
 WINDOWS_BUILD := build-windows
-STAND_INS := $(BUILD)/stand-in-resources
 DIST := dist/windows
 
-.PHONY: deps native stand-ins windows test test-native test-windows run dist screenshots clean
+.PHONY: deps native windows test test-native test-windows run dist screenshots clean
 
 deps:
 	scripts/install-deps.sh all
@@ -15,13 +14,9 @@ native: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Stand-ins for art not made yet, so that the program builds; `make dist` refuses them.
-stand-ins: native
-	$(BUILD)/tools/stand_in_resources/stand_in_resources $(STAND_INS)
-
-windows: stand-ins
+windows: deps
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DSTAND_IN_RESOURCES=$(CURDIR)/$(STAND_INS)
+		-DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 test: test-native test-windows

@@ -28,8 +28,8 @@ test-native: native
 test-windows: windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
-run: windows
-	scripts/run.sh $(WINDOWS_BUILD)/bin/tallyrope.exe
+run: native windows
+	scripts/run.sh $(WINDOWS_BUILD)
 
 dist: windows
 	scripts/make-dist.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat $(DIST)

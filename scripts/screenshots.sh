@@ -38,7 +38,7 @@ for scene in start midround won lost; do
     [ -f "$ready" ] || { echo "scene $scene did not come up" >&2; exit 1; }
     read -r left top width height <"$ready"
     xwd -root -silent -display "$display" |
-        /usr/bin/convert xwd:- -crop "${width}x${height}+${left}+${top}" +repage \
+        /usr/bin/convert xwd:- -crop "${width}x${height}+${left}+${top}" +repage -strip \
             "$output/$scene.png"
     touch "$done_file"
     wait "$driver"

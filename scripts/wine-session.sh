@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The virtual display and Wine prefix that the Windows tests run in.
 #   scripts/wine-session.sh start FOLDER   starts a display and a lasting wineserver; makes the
-#                                          prefix FOLDER/prefix when missing (the slow part,
-#                                          kept for later runs)
+#                                          prefix when missing (the slow part, kept for later
+#                                          runs): $WINEPREFIX if set, else FOLDER/prefix
 #   scripts/wine-session.sh stop FOLDER    ends every Wine process of the prefix and the display
 #   scripts/wine-session.sh run FOLDER PROGRAM [ARGUMENTS...]   runs a Windows program there
 set -euo pipefail
@@ -13,7 +13,7 @@ folder=$(realpath -m "${2:?usage: wine-session.sh start|stop|run FOLDER ...}")
 shift 2
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
-export WINEPREFIX="$folder/prefix"
+export WINEPREFIX="${WINEPREFIX:-$folder/prefix}"
 # A virtual display has no sound card either.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv,winepulse.drv,wineoss.drv="
 

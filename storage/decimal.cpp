@@ -34,5 +34,4 @@ std::optional<std::int32_t> readDecimal(const std::string& text, std::size_t& po
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-
 } // namespace tallyrope

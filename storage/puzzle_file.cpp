@@ -37,10 +37,16 @@ std::optional<Puzzle> readPuzzle(const std::string& path, std::int32_t index) {
     return puzzle;
 }
 
-std::string serialise(const Puzzle& puzzle) { return puzzle.phrase + ";" + puzzle.hint + ":"; }
+std::string serialise(const Puzzle& puzzle) {
+    return puzzle.phrase + ";" + puzzle.hint + ":";
+}
 
 bool appendRecord(const std::string& path, const std::string& record) {
     return appendTextFile(path, record);
+}
+
+bool rewritePuzzles(const std::string& path, const std::string& records) {
+    return writeTextFileSafely(path, records);
 }
 
 } // namespace tallyrope

@@ -31,4 +31,9 @@ std::string serialise(const Puzzle& puzzle);
 // Appends one record as it is given, creating the file when missing. True when written.
 bool appendRecord(const std::string& path, const std::string& record);
 
+// The rewrite after a deletion: the file becomes exactly `records`, or stays as it was when the
+// write fails. True when the file changed; only then may the caller change the puzzle count.
+// Windows cannot replace a file that is open, so the viewer's read stream must be closed first.
+bool rewritePuzzles(const std::string& path, const std::string& records);
+
 } // namespace tallyrope

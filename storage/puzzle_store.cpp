@@ -24,9 +24,13 @@ std::string shifted(std::string bytes, int direction) {
 
 } // namespace
 
-std::string scramble(std::string plain) { return shifted(std::move(plain), +1); }
+std::string scramble(std::string plain) {
+    return shifted(std::move(plain), +1);
+}
 
-std::string unscramble(std::string stored) { return shifted(std::move(stored), -1); }
+std::string unscramble(std::string stored) {
+    return shifted(std::move(stored), -1);
+}
 
 bool OnLoads(const std::string& LoadsFile, const std::string& WordsFile) {
     const std::optional<std::string> stored = readTextFile(LoadsFile);

@@ -22,9 +22,8 @@ void loadScores(Stats& stats, const std::string& path) {
 }
 
 bool saveScores(const Stats& stats, const std::string& path) {
-    const std::string text = stats.pallone() + " " + stats.pwinone() + " " + stats.plosone() +
-                             " " + stats.palltwo() + " " + stats.pwintwo() + " " +
-                             stats.plostwo();
+    const std::string text = stats.pallone() + " " + stats.pwinone() + " " + stats.plosone() + " " +
+                             stats.palltwo() + " " + stats.pwintwo() + " " + stats.plostwo();
     return writeTextFileSafely(path, text);
 }
 

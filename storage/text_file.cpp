@@ -115,7 +115,9 @@ bool appendTextFile(const std::string& path, std::string_view text) {
     return closer.close() && written;
 }
 
-TextReader::~TextReader() { close(); }
+TextReader::~TextReader() {
+    close();
+}
 
 bool TextReader::open(const std::string& path) {
     close();

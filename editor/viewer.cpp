@@ -7,15 +7,21 @@ namespace tallyrope {
 namespace {
 
 // A hint of more than two characters means a stored puzzle is on view.
-bool puzzleOnView(const Viewer& viewer) { return viewer.test2.size() > 2; }
+bool puzzleOnView(const Viewer& viewer) {
+    return viewer.test2.size() > 2;
+}
 
 } // namespace
 
+void closePass(Viewer& viewer) {
+    viewer.pfinds.close();
+    viewer.prelim = 0;
+    viewer.doit = 0;
+}
+
 void PuzClicked(Viewer& viewer) {
     if (puzzleOnView(viewer)) {
-        viewer.pfinds.close();
-        viewer.prelim = 0;
-        viewer.doit = 0;
+        closePass(viewer);
     }
 }
 

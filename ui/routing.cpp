@@ -1,5 +1,8 @@
 #include "ui/routing.h"
 
+#include "editor/add_puzzle.h"
+#include "editor/console.h"
+#include "editor/viewer_buttons.h"
 #include "game/commands.h"
 #include "game/round.h"
 #include "game/sounds.h"
@@ -59,6 +62,21 @@ bool runCommand(Session& s, int id) {
     case id::hAudioCntl:
         switchSound(s);
         return true;
+    case id::hConsole:
+        showHideConsole(s);
+        return true;
+    case id::hNoCon:
+        hideConsole(s);
+        return true;
+    case id::hAddPuzzle:
+        addPuzzle(s);
+        return true;
+    case id::hViewNext:
+        reviewNext(s);
+        return true;
+    case id::hDelSelect:
+        deleteOnView(s);
+        return true;
     case id::hMsgOkBut:
         closeMessage(s);
         return true;
@@ -89,7 +107,7 @@ void showSavedScores(Session& s) {
 
 bool saveOnQuit(Session& s) {
     // The viewer's stream is closed first: an open file cannot be replaced on Windows.
-    s.viewer.pfinds.close();
+    closePass(s.viewer);
     const bool puzzlesSaved = OnExits(s.paths.WordsFile, s.paths.LoadsFile);
     const bool scoresSaved = saveScores(s.stats, s.paths.ScoreFile);
     return puzzlesSaved && scoresSaved;

@@ -1,0 +1,45 @@
+#include "editor/add_puzzle.h"
+
+#include "game/masking.h"
+#include "game/sounds.h"
+#include "storage/puzzle_file.h"
+#include "ui/control_ids.h"
+
+namespace tallyrope {
+
+namespace {
+
+bool storable(const std::string& phrase, const std::string& hint) {
+    return phrase.size() >= 2 && phrase.find(';') == std::string::npos &&
+           hint.find(':') == std::string::npos;
+}
+
+} // namespace
+
+void addPuzzle(Session& s) {
+    playwav1(s);
+    const std::string phrase = s.ui.readText(Window::AddPuzzles, id::hEditWord);
+    const std::string hint = s.ui.readText(Window::AddPuzzles, id::hEditHint);
+    if (!storable(phrase, hint)) {
+        s.ui.beep();
+        return;
+    }
+    const Puzzle puzzle{lowerCase(phrase), hint.empty() ? "no hint available" : hint};
+    ExportWord(s, serialise(puzzle));
+    s.ui.emptyEdit(Window::AddPuzzles, id::hEditWord);
+    s.ui.emptyEdit(Window::AddPuzzles, id::hEditHint);
+}
+
+void ExportWord(Session& s, const std::string& exportwords) {
+    Viewer& v = s.viewer;
+    v.storepuzzles.clear();
+    v.test1.clear();
+    v.test2.clear();
+    // Closed before the file changes; the next Review starts at the first record.
+    closePass(v);
+    if (appendRecord(s.paths.WordsFile, exportwords)) {
+        s.game.gRandom = wrappingAdd(s.game.gRandom, 1);
+    }
+}
+
+} // namespace tallyrope

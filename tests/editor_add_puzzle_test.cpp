@@ -1,0 +1,87 @@
+#include "editor_fixture.h"
+
+namespace tallyrope {
+namespace {
+
+const std::string stored = "aa;h1:";
+
+struct AddCase {
+    const char* name;
+    Boxes typed;
+    std::string record; // what the press appends
+};
+
+void PrintTo(const AddCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AddTest : public EditorTest, public ::testing::WithParamInterface<AddCase> {};
+
+TEST_P(AddTest, AppendsTheRecordAndEmptiesTheBoxes) {
+    writeDatabase(stored);
+    session.game.gRandom = 1;
+    type(GetParam().typed.first, GetParam().typed.second);
+    press(id::hAddPuzzle);
+    EXPECT_EQ(database(), stored + GetParam().record);
+    EXPECT_EQ(session.game.gRandom, 2);
+    EXPECT_EQ(boxes(), (Boxes{"", ""}));
+    EXPECT_EQ(ui.beeps, 0);
+    EXPECT_EQ(ui.sounds, clicks(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, AddTest,
+    ::testing::Values(AddCase{"PhraseLowerCasedHintAsTyped",
+                              {"Sun Rise", "Early morning"},
+                              "sun rise;Early morning:"},
+                      AddCase{"EmptyHint", {"Sun Rise", ""}, "sun rise;no hint available:"},
+                      AddCase{"TwoCharacterPhrase", {"OK", "x"}, "ok;x:"},
+                      AddCase{"SpacesKept", {"  Two  Words ", " hint "}, "  two  words ; hint :"},
+                      AddCase{"OtherSeparatorsKept", {"Q: WHY?", "Not; Now"}, "q: why?;Not; Now:"},
+                      AddCase{"MessageInThePhraseBox",
+                              {"Puzzle viewing aborted...", ""},
+                              "puzzle viewing aborted...;no hint available:"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class RefusedTest : public EditorTest, public ::testing::WithParamInterface<Boxes> {};
+
+TEST_P(RefusedTest, BeepsAfterTheClickAndKeepsFileBoxesAndPass) {
+    writeDatabase(stored + "bb;h2:");
+    session.game.gRandom = 2;
+    press(id::hViewNext);
+    type(GetParam().first, GetParam().second);
+    press(id::hAddPuzzle);
+    EXPECT_EQ(database(), stored + "bb;h2:");
+    EXPECT_EQ(session.game.gRandom, 2);
+    EXPECT_EQ(boxes(), GetParam());
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(ui.sounds, clicks(2));
+    press(id::hViewNext);
+    EXPECT_EQ(boxes(), (Boxes{"bb", "h2"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Editor, RefusedTest,
+                         ::testing::Values(Boxes{"", ""}, Boxes{"", "hint"}, Boxes{"a", "hint"},
+                                           Boxes{"sun;rise", "hint"}, Boxes{"sun rise", "at: dawn"},
+                                           Boxes{"ab;", ""}));
+
+TEST_F(EditorTest, AddingEndsAnOpenPassAndStoresWhatTheBoxesHold) {
+    writeDatabase(stored + "bb;h2:");
+    press(id::hViewNext, 2);
+    press(id::hAddPuzzle);
+    EXPECT_EQ(database(), stored + "bb;h2:bb;h2:");
+    EXPECT_FALSE(session.viewer.pfinds.isOpen());
+    press(id::hViewNext);
+    EXPECT_EQ(boxes(), (Boxes{"aa", "h1"}));
+}
+
+TEST_F(EditorTest, AFailedAppendLeavesTheCount) {
+    std::filesystem::create_directory(session.paths.WordsFile);
+    session.game.gRandom = 4;
+    type("Sun", "");
+    press(id::hAddPuzzle);
+    EXPECT_EQ(session.game.gRandom, 4);
+}
+
+} // namespace
+} // namespace tallyrope

@@ -1,0 +1,76 @@
+// A session over a fresh folder of its own, with the recording screen and a draw that always
+// takes the first record.
+#pragma once
+
+#include "ui/control_ids.h"
+#include "ui/fake/recording_ui.h"
+#include "ui/routing.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tallyrope {
+
+constexpr int clickSound = 4450;
+constexpr int panelSound = 5600;
+
+// Phrase box and hint box of the Add_Puzzles window.
+using Boxes = std::pair<std::string, std::string>;
+inline const Boxes resetShown{"Resetting Puzzle Viewer...", ""};
+
+class FirstDraw final : public Random {
+  public:
+    void seed(unsigned) override {}
+    int next() override { return 0; }
+};
+
+class EditorTest : public ::testing::Test {
+  protected:
+    EditorTest()
+        : folder(freshFolder()), session(ui, draw, Paths::inFolder(folder.string() + "/")) {}
+    ~EditorTest() override { std::filesystem::remove_all(folder); }
+
+    void writeDatabase(const std::string& bytes) {
+        std::ofstream(session.paths.WordsFile, std::ios::binary) << bytes;
+    }
+    std::string database() const {
+        std::ifstream in(session.paths.WordsFile, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void press(int id, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            ASSERT_TRUE(runCommand(session, id));
+        }
+    }
+    void type(const std::string& phrase, const std::string& hint) {
+        ui.type(Window::AddPuzzles, id::hEditWord, phrase);
+        ui.type(Window::AddPuzzles, id::hEditHint, hint);
+    }
+    Boxes boxes() const {
+        return {ui.text(Window::AddPuzzles, id::hEditWord),
+                ui.text(Window::AddPuzzles, id::hEditHint)};
+    }
+    std::vector<int> clicks(int count) const { return std::vector<int>(count, clickSound); }
+
+    RecordingUi ui;
+    FirstDraw draw;
+    std::filesystem::path folder;
+    Session session;
+
+  private:
+    static std::filesystem::path freshFolder() {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("tallyrope-editor-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(path);
+        return path;
+    }
+};
+
+} // namespace tallyrope

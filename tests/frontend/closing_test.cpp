@@ -90,14 +90,5 @@ TEST(Closing, ClosingTheMessageWindowHidesItLikeItsOkButton) {
     expectUntouched(game);
 }
 
-TEST(Closing, ClosingTheAddPuzzlesWindowKeepsTheRunGoing) {
-    GameCopy game;
-    ASSERT_TRUE(game.start());
-    game.send(game.window(Window::AddPuzzles), WM_CLOSE);
-    EXPECT_TRUE(game.running());
-    EXPECT_FALSE(IsWindowVisible(game.window(Window::AddPuzzles)));
-    expectUntouched(game);
-}
-
 } // namespace
 } // namespace tallyrope::testing

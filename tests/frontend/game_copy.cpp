@@ -108,7 +108,8 @@ PROCESS_INFORMATION GameCopy::launch() const {
 
 bool GameCopy::start() {
     process_ = launch();
-    return waitUntil([this] { return window(Window::Main) != nullptr; }, startTimeout) &&
+    // Idle means in the message loop: start-up, the configuration included, is over.
+    return WaitForInputIdle(process_.hProcess, startTimeout) == 0 &&
            waitUntil([this] { return IsWindowVisible(window(Window::Main)) != FALSE; });
 }
 

@@ -40,7 +40,11 @@ void close(FrontEnd& frontEnd, Window window) {
         quitButton(frontEnd);
         break;
     case Window::AddPuzzles:
-        runCommand(frontEnd.session, id::hNoCon);
+        // Its X can only be pressed while it shows; hiding it again would put the console's
+        // switch out of step with the window.
+        if (IsWindowVisible(frontEnd.ui.handle(Window::AddPuzzles))) {
+            runCommand(frontEnd.session, id::hNoCon);
+        }
         break;
     case Window::Message:
         runCommand(frontEnd.session, id::hMsgOkBut);

@@ -31,7 +31,7 @@ test-windows: windows
 run: native windows
 	scripts/run.sh $(WINDOWS_BUILD)
 
-dist: windows
+dist: native windows
 	scripts/make-dist.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat $(DIST)
 
 screenshots: windows

@@ -40,7 +40,7 @@ std::set<Entry> loadedResources() {
     const auto bitmap = [&](int id) {
         expected.insert({id, "BITMAP", "\"bitmaps/" + std::to_string(id) + ".bmp\""});
     };
-    for (const WindowSpec& window : windowTable()) {
+    for (const WindowRow& window : windowTable()) {
         bitmap(window.background);
     }
     for (const ControlSpec& control : controlTable()) {

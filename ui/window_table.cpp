@@ -2,8 +2,8 @@
 
 namespace tallyrope {
 
-const std::vector<WindowSpec>& windowTable() {
-    static const std::vector<WindowSpec> table = {
+const std::vector<WindowRow>& windowTable() {
+    static const std::vector<WindowRow> table = {
         {Window::Main, "Tallyrope", "Tallyrope", 48, 900, 620, -450, -378, false},
         {Window::AddPuzzles, "Add_Puzzles", "Add_Puzzle", 100, 698, 400, -350, -450, true},
         {Window::Message, "Message_Trx", "Message_Trx", 1870, 317, 100, -278, -350, true},
@@ -11,17 +11,17 @@ const std::vector<WindowSpec>& windowTable() {
     return table;
 }
 
-const WindowSpec& windowSpec(Window window) {
-    for (const WindowSpec& spec : windowTable()) {
-        if (spec.window == window) {
-            return spec;
+const WindowRow& windowRow(Window window) {
+    for (const WindowRow& row : windowTable()) {
+        if (row.window == window) {
+            return row;
         }
     }
     return windowTable().front();
 }
 
-Point startPosition(const WindowSpec& spec, int screenWidth, int screenHeight) {
-    return {screenWidth / 2 + spec.dx, screenHeight / 2 + spec.dy};
+Point startPosition(const WindowRow& row, int screenWidth, int screenHeight) {
+    return {screenWidth / 2 + row.dx, screenHeight / 2 + row.dy};
 }
 
 } // namespace tallyrope

@@ -7,7 +7,7 @@
 
 namespace tallyrope {
 
-struct WindowSpec {
+struct WindowRow {
     Window window;
     const char* className;
     const char* title;
@@ -19,11 +19,11 @@ struct WindowSpec {
 };
 
 // Main, Add_Puzzles and message window, in the order the program creates them.
-const std::vector<WindowSpec>& windowTable();
+const std::vector<WindowRow>& windowTable();
 
-const WindowSpec& windowSpec(Window window);
+const WindowRow& windowRow(Window window);
 
 // Where `window` starts on a screen of the given size.
-Point startPosition(const WindowSpec& spec, int screenWidth, int screenHeight);
+Point startPosition(const WindowRow& row, int screenWidth, int screenHeight);
 
 } // namespace tallyrope

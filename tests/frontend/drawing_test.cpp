@@ -92,20 +92,20 @@ class Drawing : public ::testing::Test {
 
 TEST_F(Drawing, ButtonsShowTheirPressedFaceOnlyWhileHeldDown) {
     for (int id : {id::hNewGame, id::hPuzzled, id::hQuitGame, id::hPlayerOne}) {
-        const ControlSpec& spec = *findControl(id);
-        SCOPED_TRACE(spec.handle);
+        const ControlSpec& row = *findControl(id);
+        SCOPED_TRACE(row.handle);
         HWND button = game.control(id);
-        ASSERT_FALSE(bitmap(spec.bitmap) == bitmap(spec.pressedBitmap));
-        EXPECT_TRUE(faceShows(id, bitmap(spec.bitmap)));
+        ASSERT_FALSE(bitmap(row.bitmap) == bitmap(row.pressedBitmap));
+        EXPECT_TRUE(faceShows(id, bitmap(row.bitmap)));
         game.send(button, BM_SETSTATE, TRUE);
-        EXPECT_TRUE(faceShows(id, bitmap(spec.pressedBitmap)));
+        EXPECT_TRUE(faceShows(id, bitmap(row.pressedBitmap)));
         game.send(button, BM_SETSTATE, FALSE);
-        EXPECT_TRUE(faceShows(id, bitmap(spec.bitmap)));
+        EXPECT_TRUE(faceShows(id, bitmap(row.bitmap)));
     }
 }
 
 TEST_F(Drawing, TheBackgroundIsTheWindowsBitmap) {
-    const Pixels background = bitmap(windowSpec(Window::Main).background);
+    const Pixels background = bitmap(windowRow(Window::Main).background);
     const Pixels shown = screenPixels(game.screenRect(game.window(Window::Main)));
     // Points away from every control: the title strip, the slate, the frame's corner.
     for (const POINT point : {POINT{300, 10}, POINT{100, 200}, POINT{5, 615}, POINT{620, 300}}) {

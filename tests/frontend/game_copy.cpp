@@ -132,12 +132,12 @@ bool GameCopy::waitForExit(DWORD& exitCode, DWORD timeout) {
 }
 
 HWND GameCopy::window(Window which) const {
-    return findWindowOf(process_.dwProcessId, windowSpec(which).className);
+    return findWindowOf(process_.dwProcessId, windowRow(which).className);
 }
 
 HWND GameCopy::control(int id) const {
-    const ControlSpec* spec = findControl(id);
-    return spec == nullptr ? nullptr : GetDlgItem(window(spec->parent), id);
+    const ControlSpec* row = findControl(id);
+    return row == nullptr ? nullptr : GetDlgItem(window(row->parent), id);
 }
 
 LRESULT GameCopy::send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -187,8 +187,8 @@ void GameCopy::click(Window which, Point client) const {
 }
 
 void GameCopy::clickControl(int id) const {
-    const ControlSpec& spec = *findControl(id);
-    click(spec.parent, {spec.x + spec.width / 2, spec.y + spec.height / 2});
+    const ControlSpec& row = *findControl(id);
+    click(row.parent, {row.x + row.width / 2, row.y + row.height / 2});
 }
 
 void GameCopy::key(int virtualKey) const {

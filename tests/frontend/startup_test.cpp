@@ -36,15 +36,15 @@ KindCheck expectedKind(ControlKind kind) {
 }
 
 // A bitmap static takes the size of its bitmap.
-SIZE expectedSize(const ControlSpec& spec) {
-    if (spec.kind == ControlKind::BitmapStatic) {
+SIZE expectedSize(const ControlSpec& row) {
+    if (row.kind == ControlKind::BitmapStatic) {
         for (const BitmapSize& odd : oddBitmapSizes()) {
-            if (odd.bitmap == spec.bitmap) {
+            if (odd.bitmap == row.bitmap) {
                 return {odd.width, odd.height};
             }
         }
     }
-    return {spec.width, spec.height};
+    return {row.width, row.height};
 }
 
 RECT clientRectInParent(HWND control) {
@@ -63,45 +63,45 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, WindowsHaveTheirClassTitleSizePlaceAndOwner) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    for (const WindowSpec& spec : windowTable()) {
-        SCOPED_TRACE(spec.className);
-        HWND window = game.window(spec.window);
+    for (const WindowRow& row : windowTable()) {
+        SCOPED_TRACE(row.className);
+        HWND window = game.window(row.window);
         ASSERT_NE(window, nullptr);
         char title[64] = {};
         GetWindowTextA(window, title, sizeof title);
-        EXPECT_STREQ(title, spec.title);
+        EXPECT_STREQ(title, row.title);
         const RECT rect = game.screenRect(window);
-        const Point start = startPosition(spec, screenWidth, screenHeight);
+        const Point start = startPosition(row, screenWidth, screenHeight);
         EXPECT_EQ(rect.left, start.x);
         EXPECT_EQ(rect.top, start.y);
-        EXPECT_EQ(rect.right - rect.left, spec.width);
-        EXPECT_EQ(rect.bottom - rect.top, spec.height);
+        EXPECT_EQ(rect.right - rect.left, row.width);
+        EXPECT_EQ(rect.bottom - rect.top, row.height);
         const LONG style = GetWindowLongA(window, GWL_STYLE);
         EXPECT_EQ(style & (WS_POPUP | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME),
                   WS_POPUP | WS_SYSMENU);
-        EXPECT_EQ(IsWindowVisible(window) != FALSE, spec.window == Window::Main);
+        EXPECT_EQ(IsWindowVisible(window) != FALSE, row.window == Window::Main);
         EXPECT_EQ(GetWindow(window, GW_OWNER),
-                  spec.ownedByMain ? game.window(Window::Main) : nullptr);
+                  row.ownedByMain ? game.window(Window::Main) : nullptr);
     }
 }
 
 TEST_F(StartUp, EveryControlHasItsKindPlaceSizeAndVisibility) {
-    for (const ControlSpec& spec : controlTable()) {
-        SCOPED_TRACE(spec.handle);
-        HWND control = game.control(spec.id);
+    for (const ControlSpec& row : controlTable()) {
+        SCOPED_TRACE(row.handle);
+        HWND control = game.control(row.id);
         ASSERT_NE(control, nullptr);
-        const KindCheck kind = expectedKind(spec.kind);
+        const KindCheck kind = expectedKind(row.kind);
         char className[32] = {};
         GetClassNameA(control, className, sizeof className);
         EXPECT_EQ(lstrcmpiA(className, kind.className), 0) << className;
         const LONG style = GetWindowLongA(control, GWL_STYLE);
         EXPECT_EQ(style & kind.typeMask, kind.type);
         EXPECT_EQ(style & WS_CHILD, WS_CHILD);
-        EXPECT_EQ((style & WS_VISIBLE) != 0, spec.visible);
+        EXPECT_EQ((style & WS_VISIBLE) != 0, row.visible);
         const RECT rect = clientRectInParent(control);
-        const SIZE size = expectedSize(spec);
-        EXPECT_EQ(rect.left, spec.x);
-        EXPECT_EQ(rect.top, spec.y);
+        const SIZE size = expectedSize(row);
+        EXPECT_EQ(rect.left, row.x);
+        EXPECT_EQ(rect.top, row.y);
         EXPECT_EQ(rect.right - rect.left, size.cx);
         EXPECT_EQ(rect.bottom - rect.top, size.cy);
     }

@@ -5,11 +5,11 @@
 namespace tallyrope {
 
 void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item) {
-    const ControlSpec* spec = findControl(static_cast<int>(item.CtlID));
-    if (spec == nullptr || spec->kind != ControlKind::OwnerDrawnButton) {
+    const ControlSpec* row = findControl(static_cast<int>(item.CtlID));
+    if (row == nullptr || row->kind != ControlKind::OwnerDrawnButton) {
         return;
     }
-    const int face = (item.itemState & ODS_SELECTED) != 0 ? spec->pressedBitmap : spec->bitmap;
+    const int face = (item.itemState & ODS_SELECTED) != 0 ? row->pressedBitmap : row->bitmap;
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageA(instance, MAKEINTRESOURCEA(face), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP size{};

@@ -39,12 +39,12 @@ HFONT createPhraseFont() {
                        "Courier New");
 }
 
-HWND createControl(const FrontEnd& frontEnd, const ControlSpec& spec) {
-    const Kind kind = kindOf(spec.kind);
-    return CreateWindowExA(0, kind.className, "", WS_CHILD | WS_VISIBLE | kind.style, spec.x,
-                           spec.y, spec.width, spec.height, frontEnd.ui.handle(spec.parent),
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                           frontEnd.instance, nullptr);
+HWND createControl(const FrontEnd& frontEnd, const ControlSpec& row) {
+    const Kind kind = kindOf(row.kind);
+    return CreateWindowExA(0, kind.className, "", WS_CHILD | WS_VISIBLE | kind.style, row.x, row.y,
+                           row.width, row.height, frontEnd.ui.handle(row.parent),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), frontEnd.instance,
+                           nullptr);
 }
 
 void setFont(HWND control, HGDIOBJ font) {
@@ -52,23 +52,23 @@ void setFont(HWND control, HGDIOBJ font) {
 }
 
 // What start-up does to a control right after creating it.
-void prepare(FrontEnd& frontEnd, const ControlSpec& spec, HWND control, HFONT phraseFont) {
-    if (spec.id == id::hPlayerWon || spec.id == id::hCawWord) {
+void prepare(FrontEnd& frontEnd, const ControlSpec& row, HWND control, HFONT phraseFont) {
+    if (row.id == id::hPlayerWon || row.id == id::hCawWord) {
         ShowWindow(control, SW_HIDE);
     }
-    if (spec.font == ControlFont::DefaultGui) {
+    if (row.font == ControlFont::DefaultGui) {
         setFont(control, GetStockObject(DEFAULT_GUI_FONT));
-    } else if (spec.font == ControlFont::Phrase) {
+    } else if (row.font == ControlFont::Phrase) {
         setFont(control, phraseFont);
     }
-    if (spec.text[0] != '\0') {
-        SetWindowTextA(control, spec.text);
+    if (row.text[0] != '\0') {
+        SetWindowTextA(control, row.text);
     }
-    if (spec.textLimit > 0) {
-        SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.textLimit), 0);
+    if (row.textLimit > 0) {
+        SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(row.textLimit), 0);
     }
     // The score controls are all made by the time the hint line is.
-    if (spec.id == id::hGiveHint) {
+    if (row.id == id::hGiveHint) {
         showSavedScores(frontEnd.session);
     }
 }
@@ -83,10 +83,10 @@ std::vector<int> bitmapOrder() {
     return order;
 }
 
-void attachBitmap(const FrontEnd& frontEnd, const ControlSpec& spec) {
-    HANDLE bitmap = LoadImageA(frontEnd.instance, MAKEINTRESOURCEA(spec.bitmap), IMAGE_BITMAP, 0, 0,
+void attachBitmap(const FrontEnd& frontEnd, const ControlSpec& row) {
+    HANDLE bitmap = LoadImageA(frontEnd.instance, MAKEINTRESOURCEA(row.bitmap), IMAGE_BITMAP, 0, 0,
                                LR_CREATEDIBSECTION);
-    SendDlgItemMessageA(frontEnd.ui.handle(spec.parent), spec.id, STM_SETIMAGE, IMAGE_BITMAP,
+    SendDlgItemMessageA(frontEnd.ui.handle(row.parent), row.id, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(bitmap));
 }
 
@@ -94,8 +94,8 @@ void attachBitmap(const FrontEnd& frontEnd, const ControlSpec& spec) {
 
 void createControls(FrontEnd& frontEnd) {
     HFONT phraseFont = createPhraseFont();
-    for (const ControlSpec& spec : controlTable()) {
-        prepare(frontEnd, spec, createControl(frontEnd, spec), phraseFont);
+    for (const ControlSpec& row : controlTable()) {
+        prepare(frontEnd, row, createControl(frontEnd, row), phraseFont);
     }
     for (int control : bitmapOrder()) {
         attachBitmap(frontEnd, *findControl(control));

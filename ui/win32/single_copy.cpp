@@ -45,7 +45,7 @@ struct Search {
 
 BOOL CALLBACK matchMainWindow(HWND window, LPARAM parameter) {
     Search& search = *reinterpret_cast<Search*>(parameter);
-    const WindowSpec& main = windowSpec(Window::Main);
+    const WindowRow& main = windowRow(Window::Main);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     DWORD processId = 0;

@@ -17,12 +17,12 @@ namespace {
 // Creates the three windows, main first; false when a class cannot be registered.
 bool createWindows(FrontEnd& frontEnd) {
     HWND main = nullptr;
-    for (const WindowSpec& spec : windowTable()) {
-        HWND window = createWindow(frontEnd, spec, main);
+    for (const WindowRow& row : windowTable()) {
+        HWND window = createWindow(frontEnd, row, main);
         if (window == nullptr) {
             return false;
         }
-        if (spec.window == Window::Main) {
+        if (row.window == Window::Main) {
             main = window;
         } else {
             ShowWindow(window, SW_HIDE);

@@ -44,8 +44,8 @@ bool Win32Ui::windowOf(HWND handle, Window& window) const {
 }
 
 HWND Win32Ui::control(int id) const {
-    const ControlSpec* spec = findControl(id);
-    return spec == nullptr ? nullptr : GetDlgItem(handle(spec->parent), id);
+    const ControlSpec* row = findControl(id);
+    return row == nullptr ? nullptr : GetDlgItem(handle(row->parent), id);
 }
 
 void Win32Ui::setText(Window window, int id, const std::string& text) {

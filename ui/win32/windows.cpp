@@ -7,9 +7,9 @@ namespace tallyrope {
 
 namespace {
 
-bool registerClass(HINSTANCE instance, const WindowSpec& spec) {
-    HBITMAP background = static_cast<HBITMAP>(LoadImageA(
-        instance, MAKEINTRESOURCEA(spec.background), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+bool registerClass(HINSTANCE instance, const WindowRow& row) {
+    HBITMAP background = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(row.background),
+                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -17,13 +17,13 @@ bool registerClass(HINSTANCE instance, const WindowSpec& spec) {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hIconSm =
-        spec.window == Window::Main
+        row.window == Window::Main
             ? static_cast<HICON>(
                   LoadImageA(instance, MAKEINTRESOURCEA(resource::icon), IMAGE_ICON, 16, 16, 0))
             : LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = CreatePatternBrush(background);
-    windowClass.lpszClassName = spec.className;
+    windowClass.lpszClassName = row.className;
     // The brush keeps its own copy of the pattern.
     DeleteObject(background);
     return RegisterClassExA(&windowClass) != 0;
@@ -31,16 +31,16 @@ bool registerClass(HINSTANCE instance, const WindowSpec& spec) {
 
 } // namespace
 
-HWND createWindow(FrontEnd& frontEnd, const WindowSpec& spec, HWND owner) {
-    if (!registerClass(frontEnd.instance, spec)) {
+HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner) {
+    if (!registerClass(frontEnd.instance, row)) {
         return nullptr;
     }
     const Point start =
-        startPosition(spec, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    HWND window = CreateWindowExA(
-        0, spec.className, spec.title, WS_POPUP | WS_SYSMENU, start.x, start.y, spec.width,
-        spec.height, spec.ownedByMain ? owner : nullptr, nullptr, frontEnd.instance, &frontEnd);
-    frontEnd.ui.attach(spec.window, window);
+        startPosition(row, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    HWND window = CreateWindowExA(0, row.className, row.title, WS_POPUP | WS_SYSMENU, start.x,
+                                  start.y, row.width, row.height, row.ownedByMain ? owner : nullptr,
+                                  nullptr, frontEnd.instance, &frontEnd);
+    frontEnd.ui.attach(row.window, window);
     return window;
 }
 

@@ -6,8 +6,8 @@
 
 namespace tallyrope {
 
-// Registers the class of `spec`'s window and creates the window hidden, owned by `owner`
+// Registers the class of `row`'s window and creates the window hidden, owned by `owner`
 // when the window table says so. Nothing when the class cannot be registered.
-HWND createWindow(FrontEnd& frontEnd, const WindowSpec& spec, HWND owner);
+HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner);
 
 } // namespace tallyrope

@@ -52,17 +52,7 @@ if [ -z "$window" ]; then
     exit 1
 fi
 eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$window")"
-capture() {
-    xwd -root -silent -display "$display" |
-        /usr/bin/convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$1"
-}
-# The window shows before all its controls are painted: capture until two captures agree.
-capture "$session/earlier.png"
-for _ in $(seq 50); do
-    capture "$play/screenshot.png"
-    cmp -s "$session/earlier.png" "$play/screenshot.png" && break
-    mv "$play/screenshot.png" "$session/earlier.png"
-done
+"$here/capture.sh" "$display" "${WIDTH}x${HEIGHT}+${X}+${Y}" "$play/screenshot.png"
 cat <<EOT
 There is no display here, so the game ran on a virtual one.
 A screenshot of it is in $play/screenshot.png

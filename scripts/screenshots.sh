@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Captures what a player sees at the start, in the middle of a round, after a win and after a
-# loss, from the current Windows build, as PNG files.
+# Captures what a player sees at the start, in the middle of a round, after a win, after a loss
+# and with the puzzle console open, from the current Windows build, as PNG files.
 # Usage: scripts/screenshots.sh WINDOWS_BUILD_FOLDER OUTPUT_FOLDER
 set -euo pipefail
 
@@ -24,7 +24,7 @@ windows_path() { echo "Z:${1//\//\\}"; }
 mkdir -p "$output"
 "$here/wine-session.sh" start "$session"
 display=$(cat "$session/display/display")
-for scene in start midround won lost; do
+for scene in start midround won lost console; do
     ready="$work/$scene.ready"
     done_file="$work/$scene.done"
     "$here/wine-session.sh" run "$session" "$build/bin/scene_driver.exe" "$scene" \
@@ -37,9 +37,7 @@ for scene in start midround won lost; do
     done
     [ -f "$ready" ] || { echo "scene $scene did not come up" >&2; exit 1; }
     read -r left top width height <"$ready"
-    xwd -root -silent -display "$display" |
-        /usr/bin/convert xwd:- -crop "${width}x${height}+${left}+${top}" +repage -strip \
-            "$output/$scene.png"
+    "$here/capture.sh" "$display" "${width}x${height}+${left}+${top}" "$output/$scene.png"
     touch "$done_file"
     wait "$driver"
     driver=""

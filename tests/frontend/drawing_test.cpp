@@ -114,6 +114,18 @@ TEST_F(Drawing, TheBackgroundIsTheWindowsBitmap) {
     }
 }
 
+TEST_F(Drawing, TheMessageWindowShowsItsBitmapAndButton) {
+    game.click(Window::Main, {10, 10});
+    const RECT rect = game.screenRect(game.window(Window::Message));
+    const Pixels background = bitmap(windowRow(Window::Message).background);
+    EXPECT_TRUE(waitUntil([&] {
+        const Pixels shown = screenPixels(rect);
+        return shown.at(10, 10) == background.at(10, 10) &&
+               shown.at(300, 90) == background.at(300, 90);
+    }));
+    EXPECT_TRUE(faceShows(id::hMsgOkBut, bitmap(findControl(id::hMsgOkBut)->bitmap)));
+}
+
 TEST_F(Drawing, TextFieldsAreLightGreyWithBlackText) {
     constexpr DWORD lightGrey = 0xC0C0C0;
     for (int id : {id::hPOneScore, id::hGiveHint, id::hUsedBin, id::hSolveMe, id::hPuzzler}) {

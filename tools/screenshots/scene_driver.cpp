@@ -2,9 +2,9 @@
 // while the screen is captured from outside.
 //
 // Usage: scene_driver SCENE READY_FILE DONE_FILE
-//   SCENE is start, midround, won or lost. Once the scene is on screen the main window's
-//   rectangle ("left top width height") is written to READY_FILE; the program is ended when
-//   DONE_FILE appears.
+//   SCENE is start, midround, won, lost or console. Once the scene is on screen the
+//   rectangle around the program's shown windows ("left top width height") is written to
+//   READY_FILE; the program is ended when DONE_FILE appears.
 #include "game_copy.h"
 #include "ui/control_ids.h"
 #include "waiting.h"
@@ -42,11 +42,27 @@ const std::map<std::string, std::function<void(const GameCopy&)>> scenes = {
          guess(game, "ERSTDFGH");
          game.press(id::hShowWord);
      }},
+    {"console",
+     [](const GameCopy& game) {
+         game.press(id::hConsole);
+         game.type(id::hEditWord, "Spill the beans");
+         game.type(id::hEditHint, "Reveal a secret");
+     }},
 };
 
-void writeReady(const std::string& path, HWND main) {
-    RECT rect{};
-    GetWindowRect(main, &rect);
+// The smallest rectangle around every shown window of the program.
+RECT shownWindows(const GameCopy& game) {
+    RECT around = game.screenRect(game.window(Window::Main));
+    for (Window other : {Window::AddPuzzles, Window::Message}) {
+        if (IsWindowVisible(game.window(other))) {
+            const RECT rect = game.screenRect(game.window(other));
+            UnionRect(&around, &around, &rect);
+        }
+    }
+    return around;
+}
+
+void writeReady(const std::string& path, const RECT& rect) {
     const std::string partial = path + ".partial";
     std::ofstream(partial) << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
                            << rect.bottom - rect.top << '\n';
@@ -61,13 +77,13 @@ int run(const std::string& scene, const std::string& ready, const std::string& d
     }
     GameCopy game({{"TRData.dat", "once in a blue moon;Very rarely:"},
                    {"TRStats.dat", "340 4 1 120 2 3"},
-                   {"TRC_CONFIG.INI", "Disable_Console= 1\r\nDisable_VCCntls= 1\r\n"}});
+                   {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}});
     if (!game.start()) {
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
     found->second(game);
-    writeReady(ready, game.window(Window::Main));
+    writeReady(ready, shownWindows(game));
     if (!waitUntil([&] { return std::filesystem::exists(done); }, 60000)) {
         std::fprintf(stderr, "the capture did not finish\n");
         return 1;

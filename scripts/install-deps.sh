@@ -3,8 +3,13 @@
 # Usage: scripts/install-deps.sh [native|windows|all]   (default: all)
 set -euo pipefail
 
+# The core, its tests and the puzzle store.
 native=(cmake make g++ libgtest-dev)
-windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb x11-apps imagemagick xdotool zip)
+# The cross-built program and its test driver (GoogleTest's sources, built with MinGW); Wine on
+# a virtual display to run them; xwd, ImageMagick and xdotool for screenshots; zip for the
+# distribution; Liberation Mono stands in for Courier New under Wine.
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb x11-apps
+    imagemagick xdotool zip fonts-liberation2)
 
 case "${1:-all}" in
 native) wanted=("${native[@]}") ;;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The Windows distribution: a folder with the program, the shipped puzzle store and the help,
+# and a zip of that folder beside it.
+# Usage: scripts/make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
+store=${2:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
+dist=$(realpath -m "${3:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}")
+help="$root/help/tallyrope-help.chm"
+
+for file in "$program" "$store" "$help"; do
+    [ -f "$file" ] || { echo "make-dist: missing $file" >&2; exit 1; }
+done
+
+# The program must run on a bare Windows: it may import nothing but the system's own DLLs.
+system_dlls='^(KERNEL32|USER32|GDI32|WINMM|SHELL32|msvcrt)\.dll$'
+foreign=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p' |
+    grep -Eiv "$system_dlls" || true)
+if [ -n "$foreign" ]; then
+    echo "make-dist: $program needs DLLs that Windows does not have: $foreign" >&2
+    exit 1
+fi
+
+rm -rf "$dist"
+mkdir -p "$dist"
+cp "$program" "$store" "$help" "$dist/"
+zip_file="$(dirname "$dist")/tallyrope-windows.zip"
+rm -f "$zip_file"
+(cd "$(dirname "$dist")" && zip -qrX "$zip_file" "$(basename "$dist")")
+echo "$dist"
+ls -l "$dist"
+echo "$zip_file"

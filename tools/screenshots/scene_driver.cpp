@@ -1,0 +1,103 @@
+// Brings a copy of the program to one of the states the screenshots show, and holds it there
+// while the screen is captured from outside.
+//
+// Usage: scene_driver SCENE READY_FILE DONE_FILE
+//   SCENE is start, midround, won, lost or console. Once the scene is on screen the
+//   rectangle around the program's shown windows ("left top width height") is written to
+//   READY_FILE; the program is ended when DONE_FILE appears.
+#include "game_copy.h"
+#include "ui/control_ids.h"
+#include "waiting.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace tallyrope::testing {
+namespace {
+
+void guess(const GameCopy& game, const std::string& letters) {
+    for (char letter : letters) {
+        game.clickControl(id::letterTile(letter - 'A'));
+    }
+}
+
+const std::map<std::string, std::function<void(const GameCopy&)>> scenes = {
+    {"start", [](const GameCopy&) {}},
+    {"midround",
+     [](const GameCopy& game) {
+         game.press(id::hNewGame);
+         guess(game, "ONKES");
+     }},
+    {"won",
+     [](const GameCopy& game) {
+         game.press(id::hNewGame);
+         guess(game, "ONCERIABLUM");
+     }},
+    {"lost",
+     [](const GameCopy& game) {
+         game.press(id::hNewGame);
+         guess(game, "ERSTDFGH");
+         game.press(id::hShowWord);
+     }},
+    {"console",
+     [](const GameCopy& game) {
+         game.press(id::hConsole);
+         game.type(id::hEditWord, "Spill the beans");
+         game.type(id::hEditHint, "Reveal a secret");
+     }},
+};
+
+// The smallest rectangle around every shown window of the program.
+RECT shownWindows(const GameCopy& game) {
+    RECT around = game.screenRect(game.window(Window::Main));
+    for (Window other : {Window::AddPuzzles, Window::Message}) {
+        if (IsWindowVisible(game.window(other))) {
+            const RECT rect = game.screenRect(game.window(other));
+            UnionRect(&around, &around, &rect);
+        }
+    }
+    return around;
+}
+
+void writeReady(const std::string& path, const RECT& rect) {
+    const std::string partial = path + ".partial";
+    std::ofstream(partial) << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+                           << rect.bottom - rect.top << '\n';
+    std::filesystem::rename(partial, path);
+}
+
+int run(const std::string& scene, const std::string& ready, const std::string& done) {
+    const auto found = scenes.find(scene);
+    if (found == scenes.end()) {
+        std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
+        return 2;
+    }
+    GameCopy game({{"TRData.dat", "once in a blue moon;Very rarely:"},
+                   {"TRStats.dat", "340 4 1 120 2 3"},
+                   {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}});
+    if (!game.start()) {
+        std::fprintf(stderr, "the program did not start\n");
+        return 1;
+    }
+    found->second(game);
+    writeReady(ready, shownWindows(game));
+    if (!waitUntil([&] { return std::filesystem::exists(done); }, 60000)) {
+        std::fprintf(stderr, "the capture did not finish\n");
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace tallyrope::testing
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: scene_driver SCENE READY_FILE DONE_FILE\n");
+        return 2;
+    }
+    return tallyrope::testing::run(argv[1], argv[2], argv[3]);
+}

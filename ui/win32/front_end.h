@@ -1,0 +1,26 @@
+// What one run of the Windows program holds. The window procedure reaches it through the
+// user data of each of the three windows.
+#pragma once
+
+#include "game/random.h"
+#include "ui/session.h"
+#include "ui/win32/win32_ui.h"
+
+#include <windows.h>
+
+namespace tallyrope {
+
+struct FrontEnd {
+    FrontEnd(HINSTANCE instance, const std::string& folder)
+        : instance(instance), ui(instance), session(ui, random, Paths::inFolder(folder)) {}
+
+    HINSTANCE instance;
+    Win32Ui ui;
+    CLibraryRandom random;
+    Session session;
+    // Set once the quit's saving steps have run: a second run would scramble the purge notice
+    // into the store.
+    bool filesSaved = false;
+};
+
+} // namespace tallyrope

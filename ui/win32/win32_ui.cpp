@@ -1,0 +1,105 @@
+#include "ui/win32/win32_ui.h"
+
+#include "ui/control_table.h"
+
+#include <mmsystem.h>
+#include <vector>
+
+namespace tallyrope {
+
+void Win32Ui::attach(Window window, HWND handle) {
+    switch (window) {
+    case Window::Main:
+        main_ = handle;
+        break;
+    case Window::AddPuzzles:
+        addPuzzles_ = handle;
+        break;
+    case Window::Message:
+        message_ = handle;
+        break;
+    }
+}
+
+HWND Win32Ui::handle(Window window) const {
+    switch (window) {
+    case Window::Main:
+        return main_;
+    case Window::AddPuzzles:
+        return addPuzzles_;
+    case Window::Message:
+        return message_;
+    }
+    return nullptr;
+}
+
+bool Win32Ui::windowOf(HWND handle, Window& window) const {
+    for (Window candidate : {Window::Main, Window::AddPuzzles, Window::Message}) {
+        if (handle != nullptr && this->handle(candidate) == handle) {
+            window = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+HWND Win32Ui::control(int id) const {
+    const ControlSpec* row = findControl(id);
+    return row == nullptr ? nullptr : GetDlgItem(handle(row->parent), id);
+}
+
+void Win32Ui::setText(Window window, int id, const std::string& text) {
+    SetDlgItemTextA(handle(window), id, text.c_str());
+}
+
+std::string Win32Ui::readText(Window window, int id) {
+    const int length = GetWindowTextLengthA(GetDlgItem(handle(window), id));
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const UINT copied = GetDlgItemTextA(handle(window), id, buffer.data(), length + 1);
+    return std::string(buffer.data(), copied);
+}
+
+void Win32Ui::emptyEdit(Window window, int id) {
+    SendDlgItemMessageA(handle(window), id, WM_CLEAR, 0, 0);
+    SendDlgItemMessageA(handle(window), id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+}
+
+void Win32Ui::showControl(int id, bool visible) {
+    if (HWND shown = control(id)) {
+        ShowWindow(shown, visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void Win32Ui::showWindow(Window window, bool visible) {
+    if (HWND shown = handle(window)) {
+        ShowWindow(shown, visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void Win32Ui::giveFocus(Window window) {
+    SetFocus(handle(window));
+}
+
+void Win32Ui::beep() {
+    MessageBeep(0);
+}
+
+Rect Win32Ui::screenRect(int id) {
+    RECT rect{};
+    if (HWND measured = control(id)) {
+        GetWindowRect(measured, &rect);
+    }
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+Point Win32Ui::clientToScreen(Window window, Point client) {
+    POINT point{client.x, client.y};
+    ClientToScreen(handle(window), &point);
+    return {point.x, point.y};
+}
+
+void Win32Ui::playSound(int waveId) {
+    PlaySoundA(MAKEINTRESOURCEA(waveId), instance_, SND_RESOURCE | SND_ASYNC);
+}
+
+} // namespace tallyrope

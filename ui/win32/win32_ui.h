@@ -1,0 +1,41 @@
+// The screen and speaker operations of the rules, over the program's real windows.
+#pragma once
+
+#include "ui/ui.h"
+
+#include <windows.h>
+
+namespace tallyrope {
+
+class Win32Ui final : public Ui {
+  public:
+    explicit Win32Ui(HINSTANCE instance) : instance_(instance) {}
+
+    // Each window once it exists; until then operations on it and its controls do nothing.
+    void attach(Window window, HWND handle);
+    HWND handle(Window window) const;
+    // Which of the three windows `handle` is; false when none.
+    bool windowOf(HWND handle, Window& window) const;
+
+    void setText(Window window, int id, const std::string& text) override;
+    std::string readText(Window window, int id) override;
+    void emptyEdit(Window window, int id) override;
+    void showControl(int id, bool visible) override;
+    void showWindow(Window window, bool visible) override;
+    void giveFocus(Window window) override;
+    void beep() override;
+    Rect screenRect(int id) override;
+    Point clientToScreen(Window window, Point client) override;
+    void playSound(int waveId) override;
+
+  private:
+    // The control `id` in the window the control table places it in.
+    HWND control(int id) const;
+
+    HINSTANCE instance_;
+    HWND main_ = nullptr;
+    HWND addPuzzles_ = nullptr;
+    HWND message_ = nullptr;
+};
+
+} // namespace tallyrope

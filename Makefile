@@ -5,7 +5,7 @@ BUILD := build
 WINDOWS_BUILD := build-windows
 DIST := dist/windows
 
-.PHONY: deps native windows test test-native test-windows run dist screenshots clean
+.PHONY: deps native windows test test-native test-windows run dist screenshots bench clean
 
 deps:
 	scripts/install-deps.sh all
@@ -37,5 +37,12 @@ dist: native windows
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots
 
+# Start-up and a click's cost in the core, optimised, over the shipped collection.
+bench:
+	scripts/install-deps.sh bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench -j $(JOBS) --target core_bench
+	build-bench/bench/core_bench
+
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) $(WINDOWS_BUILD) build-bench dist

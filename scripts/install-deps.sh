@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need, only when missing.
-# Usage: scripts/install-deps.sh [native|windows|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|windows|bench|all]   (default: all)
 set -euo pipefail
 
 # The core, its tests and the puzzle store.
@@ -10,12 +10,15 @@ native=(cmake make g++ libgtest-dev)
 # distribution; Liberation Mono stands in for Courier New under Wine.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb x11-apps
     imagemagick xdotool zip fonts-liberation2)
+# The core's benchmark.
+bench=(libbenchmark-dev)
 
 case "${1:-all}" in
 native) wanted=("${native[@]}") ;;
 windows) wanted=("${windows[@]}") ;;
+bench) wanted=("${native[@]}" "${bench[@]}") ;;
 all) wanted=("${native[@]}" "${windows[@]}") ;;
-*) echo "usage: $0 [native|windows|all]" >&2; exit 2 ;;
+*) echo "usage: $0 [native|windows|bench|all]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -2,6 +2,7 @@
 // show, hide and use it.
 #include "game_copy.h"
 #include "ui/control_ids.h"
+#include "waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,36 @@ TEST_F(Console, AddPuzzleAppendsWhatWasTyped) {
               std::string(onlyPuzzle) + "spill the beans;Reveal a secret:");
     EXPECT_EQ(game.text(id::hEditWord), "");
     EXPECT_EQ(game.text(id::hEditHint), "");
+}
+
+// Review shows the next stored puzzle in the console's two boxes.
+std::pair<std::string, std::string> review(const GameCopy& game) {
+    game.press(id::hViewNext);
+    return {game.text(id::hEditWord), game.text(id::hEditHint)};
+}
+
+TEST_F(Console, AddedReviewedAndDeletedPuzzlesReachTheStoreAtQuit) {
+    using Shown = std::pair<std::string, std::string>;
+    game.press(id::hConsole);
+    game.type(id::hEditWord, "Spill the Beans");
+    game.type(id::hEditHint, "Reveal a secret");
+    game.press(id::hAddPuzzle);
+    EXPECT_EQ(review(game), Shown("BIG TOP", "Circus tent"));
+    game.press(id::hDelSelect);
+    EXPECT_EQ(game.file("TRData.dat"), "spill the beans;Reveal a secret:");
+    EXPECT_EQ(review(game), Shown("Resetting Puzzle Viewer...", ""));
+    EXPECT_EQ(review(game), Shown("spill the beans", "Reveal a secret"));
+
+    game.post(id::hQuitGame);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(game.waitForExit(exitCode, answerTimeout));
+    EXPECT_EQ(game.file("TRData.dat"), "Data purged...");
+
+    ASSERT_TRUE(game.start());
+    EXPECT_EQ(game.file("TRData.dat"), "spill the beans;Reveal a secret:")
+        << "the store holds exactly the remaining puzzle";
+    game.press(id::hNewGame);
+    EXPECT_EQ(game.text(id::hGiveHint), "Reveal a secret");
 }
 
 TEST(LockedConsole, StaysHidden) {

@@ -78,6 +78,11 @@ GameCopy::GameCopy(const Files& files) : folder_(freshFolder()) {
     }
 }
 
+void GameCopy::addHelpFile() const {
+    std::filesystem::copy_file(driverFolder() + "\\tallyrope-help.chm",
+                               folder_ + "tallyrope-help.chm");
+}
+
 GameCopy::~GameCopy() {
     if (process_.hProcess != nullptr) {
         if (running()) {
@@ -107,6 +112,10 @@ PROCESS_INFORMATION GameCopy::launch() const {
 }
 
 bool GameCopy::start() {
+    if (process_.hProcess != nullptr) {
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
     process_ = launch();
     // Idle means in the message loop: start-up, the configuration included, is over.
     return WaitForInputIdle(process_.hProcess, startTimeout) == 0 &&

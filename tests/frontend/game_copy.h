@@ -27,7 +27,9 @@ class GameCopy {
     // Ends the program if it still runs, and removes the folder.
     ~GameCopy();
 
-    // Starts the program; true once its main window exists.
+    // Puts the shipped help file beside the program.
+    void addHelpFile() const;
+    // Starts the program (again, after an earlier run ended); true once its main window exists.
     bool start();
     // Starts one more process of the program from the same folder, and returns it.
     HANDLE startAnother() const;

@@ -43,7 +43,7 @@ std::set<Entry> loadedResources() {
     for (const WindowRow& window : windowTable()) {
         bitmap(window.background);
     }
-    for (const ControlSpec& control : controlTable()) {
+    for (const ControlRow& control : controlTable()) {
         for (int id : {control.bitmap, control.pressedBitmap}) {
             if (id != 0) {
                 bitmap(id);

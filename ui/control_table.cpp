@@ -2,9 +2,9 @@
 
 namespace tallyrope {
 
-const std::vector<ControlSpec>& controlTable() {
+const std::vector<ControlRow>& controlTable() {
     // clang-format off
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlRow> table = {
         {"hPlayerOne", ControlKind::OwnerDrawnButton, 2800, Window::Main, 647, 434, 93, 30, true, 2700, 2750, ControlFont::System, "", 0},
         {"hPlayerTwo", ControlKind::OwnerDrawnButton, 2950, Window::Main, 647, 468, 93, 27, true, 2850, 2900, ControlFont::System, "", 0},
         {"hResetStats", ControlKind::OwnerDrawnButton, 3100, Window::Main, 761, 400, 102, 29, true, 3000, 3050, ControlFont::System, "", 0},
@@ -76,8 +76,8 @@ const std::vector<ControlSpec>& controlTable() {
     return table;
 }
 
-const ControlSpec* findControl(int id) {
-    for (const ControlSpec& control : controlTable()) {
+const ControlRow* findControl(int id) {
+    for (const ControlRow& control : controlTable()) {
         if (control.id == id) {
             return &control;
         }

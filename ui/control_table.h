@@ -18,7 +18,7 @@ enum class ControlKind {
 
 enum class ControlFont { System, Phrase, DefaultGui };
 
-struct ControlSpec {
+struct ControlRow {
     const char* handle; // the name of the global that holds the control
     ControlKind kind;
     int id;
@@ -33,10 +33,10 @@ struct ControlSpec {
 };
 
 // All 66 controls, rows in creation order.
-const std::vector<ControlSpec>& controlTable();
+const std::vector<ControlRow>& controlTable();
 
 // The row of control `id`, or nullptr.
-const ControlSpec* findControl(int id);
+const ControlRow* findControl(int id);
 
 // Sizes of the bitmaps whose size differs from their control's: the tiles A and C, and the
 // Add Puzzle faces.

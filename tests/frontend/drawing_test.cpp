@@ -92,7 +92,7 @@ class Drawing : public ::testing::Test {
 
 TEST_F(Drawing, ButtonsShowTheirPressedFaceOnlyWhileHeldDown) {
     for (int id : {id::hNewGame, id::hPuzzled, id::hQuitGame, id::hPlayerOne}) {
-        const ControlSpec& row = *findControl(id);
+        const ControlRow& row = *findControl(id);
         SCOPED_TRACE(row.handle);
         HWND button = game.control(id);
         ASSERT_FALSE(bitmap(row.bitmap) == bitmap(row.pressedBitmap));

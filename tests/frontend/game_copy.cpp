@@ -145,7 +145,7 @@ HWND GameCopy::window(Window which) const {
 }
 
 HWND GameCopy::control(int id) const {
-    const ControlSpec* row = findControl(id);
+    const ControlRow* row = findControl(id);
     return row == nullptr ? nullptr : GetDlgItem(window(row->parent), id);
 }
 
@@ -196,7 +196,7 @@ void GameCopy::click(Window which, Point client) const {
 }
 
 void GameCopy::clickControl(int id) const {
-    const ControlSpec& row = *findControl(id);
+    const ControlRow& row = *findControl(id);
     click(row.parent, {row.x + row.width / 2, row.y + row.height / 2});
 }
 

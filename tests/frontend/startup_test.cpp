@@ -36,7 +36,7 @@ KindCheck expectedKind(ControlKind kind) {
 }
 
 // A bitmap static takes the size of its bitmap.
-SIZE expectedSize(const ControlSpec& row) {
+SIZE expectedSize(const ControlRow& row) {
     if (row.kind == ControlKind::BitmapStatic) {
         for (const BitmapSize& odd : oddBitmapSizes()) {
             if (odd.bitmap == row.bitmap) {
@@ -86,7 +86,7 @@ TEST_F(StartUp, WindowsHaveTheirClassTitleSizePlaceAndOwner) {
 }
 
 TEST_F(StartUp, EveryControlHasItsKindPlaceSizeAndVisibility) {
-    for (const ControlSpec& row : controlTable()) {
+    for (const ControlRow& row : controlTable()) {
         SCOPED_TRACE(row.handle);
         HWND control = game.control(row.id);
         ASSERT_NE(control, nullptr);

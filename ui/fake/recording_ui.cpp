@@ -20,8 +20,8 @@ Point originOf(Window window) {
     return {};
 }
 
-const ControlSpec& control(int id) {
-    const ControlSpec* row = findControl(id);
+const ControlRow& control(int id) {
+    const ControlRow* row = findControl(id);
     if (row == nullptr) {
         throw std::invalid_argument("no control with id " + std::to_string(id));
     }
@@ -29,7 +29,7 @@ const ControlSpec& control(int id) {
 }
 
 // A bitmap static takes the size of its bitmap.
-std::pair<int, int> sizeOf(const ControlSpec& row) {
+std::pair<int, int> sizeOf(const ControlRow& row) {
     if (row.kind == ControlKind::BitmapStatic) {
         for (const BitmapSize& odd : oddBitmapSizes()) {
             if (odd.bitmap == row.bitmap) {
@@ -43,7 +43,7 @@ std::pair<int, int> sizeOf(const ControlSpec& row) {
 } // namespace
 
 RecordingUi::RecordingUi() {
-    for (const ControlSpec& row : controlTable()) {
+    for (const ControlRow& row : controlTable()) {
         visible_[row.id] = row.visible;
         texts_[{row.parent, row.id}] = row.text;
     }
@@ -81,7 +81,7 @@ void RecordingUi::beep() {
 }
 
 Rect RecordingUi::screenRect(int id) {
-    const ControlSpec& row = control(id);
+    const ControlRow& row = control(id);
     const auto [width, height] = sizeOf(row);
     const Point topLeft = clientToScreen(row.parent, {row.x, row.y});
     return {topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
@@ -110,7 +110,7 @@ bool RecordingUi::windowVisible(Window window) const {
 }
 
 Point RecordingUi::middleOf(int id) const {
-    const ControlSpec& row = control(id);
+    const ControlRow& row = control(id);
     const auto [width, height] = sizeOf(row);
     return {row.x + width / 2, row.y + height / 2};
 }

@@ -5,7 +5,7 @@
 namespace tallyrope {
 
 void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item) {
-    const ControlSpec* row = findControl(static_cast<int>(item.CtlID));
+    const ControlRow* row = findControl(static_cast<int>(item.CtlID));
     if (row == nullptr || row->kind != ControlKind::OwnerDrawnButton) {
         return;
     }

@@ -39,7 +39,7 @@ HFONT createPhraseFont() {
                        "Courier New");
 }
 
-HWND createControl(const FrontEnd& frontEnd, const ControlSpec& row) {
+HWND createControl(const FrontEnd& frontEnd, const ControlRow& row) {
     const Kind kind = kindOf(row.kind);
     return CreateWindowExA(0, kind.className, "", WS_CHILD | WS_VISIBLE | kind.style, row.x, row.y,
                            row.width, row.height, frontEnd.ui.handle(row.parent),
@@ -52,7 +52,7 @@ void setFont(HWND control, HGDIOBJ font) {
 }
 
 // What start-up does to a control right after creating it.
-void prepare(FrontEnd& frontEnd, const ControlSpec& row, HWND control, HFONT phraseFont) {
+void prepare(FrontEnd& frontEnd, const ControlRow& row, HWND control, HFONT phraseFont) {
     if (row.id == id::hPlayerWon || row.id == id::hCawWord) {
         ShowWindow(control, SW_HIDE);
     }
@@ -83,7 +83,7 @@ std::vector<int> bitmapOrder() {
     return order;
 }
 
-void attachBitmap(const FrontEnd& frontEnd, const ControlSpec& row) {
+void attachBitmap(const FrontEnd& frontEnd, const ControlRow& row) {
     HANDLE bitmap = LoadImageA(frontEnd.instance, MAKEINTRESOURCEA(row.bitmap), IMAGE_BITMAP, 0, 0,
                                LR_CREATEDIBSECTION);
     SendDlgItemMessageA(frontEnd.ui.handle(row.parent), row.id, STM_SETIMAGE, IMAGE_BITMAP,
@@ -94,7 +94,7 @@ void attachBitmap(const FrontEnd& frontEnd, const ControlSpec& row) {
 
 void createControls(FrontEnd& frontEnd) {
     HFONT phraseFont = createPhraseFont();
-    for (const ControlSpec& row : controlTable()) {
+    for (const ControlRow& row : controlTable()) {
         prepare(frontEnd, row, createControl(frontEnd, row), phraseFont);
     }
     for (int control : bitmapOrder()) {

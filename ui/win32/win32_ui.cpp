@@ -44,7 +44,7 @@ bool Win32Ui::windowOf(HWND handle, Window& window) const {
 }
 
 HWND Win32Ui::control(int id) const {
-    const ControlSpec* row = findControl(id);
+    const ControlRow* row = findControl(id);
     return row == nullptr ? nullptr : GetDlgItem(handle(row->parent), id);
 }
 

@@ -14,20 +14,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A play folder holding the shipped store, unscrambled as at start-up.
+// A play folder holding the shipped store, unscrambled as at start-up, and a run over it.
 struct PlayFolder {
-    PlayFolder() {
+    PlayFolder() : session(ui, random, Paths{}) {
         folder = fs::temp_directory_path() / "tallyrope-bench";
         fs::create_directories(folder);
         paths = Paths::inFolder(folder.string() + "/");
         fs::copy_file(TALLYROPE_SHIPPED_STORE, paths.LoadsFile,
                       fs::copy_options::overwrite_existing);
         OnLoads(paths.LoadsFile, paths.WordsFile);
+        session.paths = paths;
     }
     ~PlayFolder() { fs::remove_all(folder); }
 
     fs::path folder;
     Paths paths;
+    RecordingUi ui;
+    CLibraryRandom random;
+    Session session;
 };
 
 void StartUpUnscramblesTheStore(benchmark::State& state) {
@@ -40,10 +44,8 @@ BENCHMARK(StartUpUnscramblesTheStore);
 
 void FirstNewGameCountsAndDraws(benchmark::State& state) {
     PlayFolder play;
-    RecordingUi ui;
-    CLibraryRandom random;
     for (auto _ : state) {
-        Session session(ui, random, play.paths);
+        Session session(play.ui, play.random, play.paths);
         runCommand(session, id::hNewGame);
     }
 }
@@ -51,27 +53,21 @@ BENCHMARK(FirstNewGameCountsAndDraws);
 
 void LaterNewGameDraws(benchmark::State& state) {
     PlayFolder play;
-    RecordingUi ui;
-    CLibraryRandom random;
-    Session session(ui, random, play.paths);
-    runCommand(session, id::hNewGame);
+    runCommand(play.session, id::hNewGame);
     for (auto _ : state) {
-        runCommand(session, id::hNewGame);
+        runCommand(play.session, id::hNewGame);
     }
 }
 BENCHMARK(LaterNewGameDraws);
 
 void TileClick(benchmark::State& state) {
     PlayFolder play;
-    RecordingUi ui;
-    CLibraryRandom random;
-    Session session(ui, random, play.paths);
-    const Point tileE = ui.middleOf(id::letterTile('E' - 'A'));
+    const Point tileE = play.ui.middleOf(id::letterTile('E' - 'A'));
     for (auto _ : state) {
         state.PauseTiming();
-        runCommand(session, id::hNewGame);
+        runCommand(play.session, id::hNewGame);
         state.ResumeTiming();
-        leftButtonDown(session, Window::Main, tileE);
+        leftButtonDown(play.session, Window::Main, tileE);
     }
 }
 BENCHMARK(TileClick);

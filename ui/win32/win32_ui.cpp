@@ -8,29 +8,11 @@
 namespace tallyrope {
 
 void Win32Ui::attach(Window window, HWND handle) {
-    switch (window) {
-    case Window::Main:
-        main_ = handle;
-        break;
-    case Window::AddPuzzles:
-        addPuzzles_ = handle;
-        break;
-    case Window::Message:
-        message_ = handle;
-        break;
-    }
+    windows_[static_cast<std::size_t>(window)] = handle;
 }
 
 HWND Win32Ui::handle(Window window) const {
-    switch (window) {
-    case Window::Main:
-        return main_;
-    case Window::AddPuzzles:
-        return addPuzzles_;
-    case Window::Message:
-        return message_;
-    }
-    return nullptr;
+    return windows_[static_cast<std::size_t>(window)];
 }
 
 bool Win32Ui::windowOf(HWND handle, Window& window) const {

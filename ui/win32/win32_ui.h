@@ -3,6 +3,8 @@
 
 #include "ui/ui.h"
 
+#include <array>
+
 #include <windows.h>
 
 namespace tallyrope {
@@ -33,9 +35,7 @@ class Win32Ui final : public Ui {
     HWND control(int id) const;
 
     HINSTANCE instance_;
-    HWND main_ = nullptr;
-    HWND addPuzzles_ = nullptr;
-    HWND message_ = nullptr;
+    std::array<HWND, 3> windows_{}; // by Window: main, Add_Puzzles, message
 };
 
 } // namespace tallyrope

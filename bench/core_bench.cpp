@@ -1,9 +1,9 @@
 // How long start-up and a player's clicks take in the core, over the shipped collection.
 // Run with `make bench`.
+#include "app/routing.h"
 #include "storage/puzzle_store.h"
 #include "ui/control_ids.h"
 #include "ui/fake/recording_ui.h"
-#include "ui/routing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "editor/add_puzzle.h"
 
 #include "game/masking.h"
-#include "game/sounds.h"
+#include "state/sounds.h"
 #include "storage/puzzle_file.h"
 #include "ui/control_ids.h"
 

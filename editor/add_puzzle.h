@@ -1,7 +1,7 @@
 // Storing a typed puzzle at the end of the puzzle database file.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 #include <string>
 

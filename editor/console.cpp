@@ -1,6 +1,6 @@
 #include "editor/console.h"
 
-#include "game/sounds.h"
+#include "state/sounds.h"
 
 namespace tallyrope {
 

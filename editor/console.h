@@ -1,7 +1,7 @@
 // Showing and hiding the Add_Puzzles window.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

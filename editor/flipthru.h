@@ -1,7 +1,7 @@
 // One step of the puzzle viewer over the puzzle database file.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

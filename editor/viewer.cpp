@@ -13,12 +13,6 @@ bool puzzleOnView(const Viewer& viewer) {
 
 } // namespace
 
-void closePass(Viewer& viewer) {
-    viewer.pfinds.close();
-    viewer.prelim = 0;
-    viewer.doit = 0;
-}
-
 void PuzClicked(Viewer& viewer) {
     if (puzzleOnView(viewer)) {
         closePass(viewer);

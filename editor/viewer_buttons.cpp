@@ -1,7 +1,7 @@
 #include "editor/viewer_buttons.h"
 
 #include "editor/flipthru.h"
-#include "game/sounds.h"
+#include "state/sounds.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {

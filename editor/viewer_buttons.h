@@ -1,7 +1,7 @@
 // The puzzle viewer's buttons in the Add_Puzzles window, both governed by EditingUse.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

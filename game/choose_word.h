@@ -1,7 +1,7 @@
 // Drawing the puzzle of a new round.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

@@ -1,10 +1,10 @@
 #include "game/commands.h"
 
-#include "editor/viewer.h"
 #include "game/choose_word.h"
 #include "game/masking.h"
 #include "game/round.h"
-#include "game/sounds.h"
+#include "game/scoring.h"
+#include "state/sounds.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -24,7 +24,6 @@ void newGame(Session& s) {
     Game& g = s.game;
     s.ui.showControl(id::hPlayerWon, false);
     s.ui.showControl(id::hCawWord, false);
-    abortViewing(s.viewer, s.ui);
     g.gameRunning = 1;
     ResetAlpha(s);
     g.numwrong = 0;

@@ -1,7 +1,7 @@
 // The buttons that act on a round as a whole.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

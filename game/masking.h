@@ -1,7 +1,7 @@
 // Turning a puzzle into the round strings, and the string helpers the rules share.
 #pragma once
 
-#include "game/game.h"
+#include "state/game.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "game/masking.h"
 #include "game/scoring.h"
-#include "game/sounds.h"
+#include "state/sounds.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {

@@ -1,7 +1,7 @@
 // Letter guesses and the end of a round.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

@@ -1,7 +1,7 @@
 // The configuration file: the two editing locks after the first two "=" signs.
 #pragma once
 
-#include "game/settings.h"
+#include "state/settings.h"
 
 #include <string>
 

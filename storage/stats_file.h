@@ -1,7 +1,7 @@
 // The statistics file: the six counters in decimal, one space apart, no line break.
 #pragma once
 
-#include "game/stats.h"
+#include "state/stats.h"
 
 #include <string>
 

@@ -4,9 +4,9 @@
 
 #include "test_support.h"
 
+#include "app/routing.h"
 #include "ui/control_ids.h"
 #include "ui/fake/recording_ui.h"
-#include "ui/routing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Rounds played through the commands and clicks a front end hands over.
 #include "test_support.h"
 
+#include "app/routing.h"
 #include "ui/control_ids.h"
-#include "ui/routing.h"
 
 #include <gtest/gtest.h>
 

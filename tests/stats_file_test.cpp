@@ -1,9 +1,10 @@
 // Reading and writing the statistics file.
 #include "test_support.h"
 
+#include "app/routing.h"
+#include "app/start_up.h"
 #include "storage/stats_file.h"
 #include "ui/control_ids.h"
-#include "ui/routing.h"
 
 #include <gtest/gtest.h>
 

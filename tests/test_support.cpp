@@ -1,7 +1,7 @@
 #include "test_support.h"
 
+#include "app/routing.h"
 #include "ui/control_ids.h"
-#include "ui/routing.h"
 
 #include <fstream>
 #include <sstream>

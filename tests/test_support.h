@@ -4,8 +4,8 @@
 
 #include "temp_folder.h"
 
+#include "state/session.h"
 #include "ui/fake/recording_ui.h"
-#include "ui/session.h"
 
 #include <deque>
 #include <string>

@@ -1,5 +1,5 @@
-// The one way the rules reach the screen and the speakers. The Windows program realises it over
-// its windows and controls; the tests use a recording fake.
+// The one way the rules reach the screen and the speakers. Each front end realises it over its
+// windows and controls; the tests use a recording fake.
 #pragma once
 
 #include <string>
@@ -43,6 +43,19 @@ class Ui {
     virtual Point clientToScreen(Window window, Point client) = 0;
     // Starts a WAVE clip of the program asynchronously; a clip that starts cuts the one playing.
     virtual void playSound(int waveId) = 0;
+
+    // The window system's part of the title buttons, the window moving and the end of a run.
+    // Minimizes the main window; its two owned windows go with it.
+    virtual void minimize() = 0;
+    virtual void moveWindow(Window window, int dx, int dy) = 0;
+    // Whether a top-level window with exactly this title exists.
+    virtual bool windowTitled(const std::string& title) = 0;
+    // Opens the help file in its viewer without waiting for it; false when that failed.
+    virtual bool openHelp(const std::string& file) = 0;
+    // A box with an OK button and no owner; returns once it is closed.
+    virtual void messageBox(const std::string& text, const std::string& caption, bool topmost) = 0;
+    // Destroys the main window, with its owned windows, which ends the run.
+    virtual void endRun() = 0;
 };
 
 } // namespace tallyrope

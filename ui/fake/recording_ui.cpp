@@ -2,23 +2,12 @@
 
 #include "ui/control_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tallyrope {
 
 namespace {
-
-Point originOf(Window window) {
-    switch (window) {
-    case Window::Main:
-        return {62, 6};
-    case Window::AddPuzzles:
-        return {162, -66};
-    case Window::Message:
-        return {237, 34};
-    }
-    return {};
-}
 
 const ControlRow& control(int id) {
     const ControlRow* row = findControl(id);
@@ -48,6 +37,8 @@ RecordingUi::RecordingUi() {
         texts_[{row.parent, row.id}] = row.text;
     }
     windowVisible_ = {{Window::Main, true}, {Window::AddPuzzles, false}, {Window::Message, false}};
+    origins_ = {
+        {Window::Main, {62, 6}}, {Window::AddPuzzles, {162, -66}}, {Window::Message, {237, 34}}};
 }
 
 void RecordingUi::setText(Window window, int id, const std::string& text) {
@@ -88,12 +79,39 @@ Rect RecordingUi::screenRect(int id) {
 }
 
 Point RecordingUi::clientToScreen(Window window, Point client) {
-    const Point origin = originOf(window);
+    const Point origin = origins_.at(window);
     return {origin.x + client.x, origin.y + client.y};
 }
 
 void RecordingUi::playSound(int waveId) {
     sounds.push_back(waveId);
+}
+
+void RecordingUi::minimize() {
+    ++minimized;
+}
+
+void RecordingUi::moveWindow(Window window, int dx, int dy) {
+    moves.push_back({window, dx, dy});
+    origins_[window].x += dx;
+    origins_[window].y += dy;
+}
+
+bool RecordingUi::windowTitled(const std::string& title) {
+    return std::find(windowTitles.begin(), windowTitles.end(), title) != windowTitles.end();
+}
+
+bool RecordingUi::openHelp(const std::string& file) {
+    helpOpened.push_back(file);
+    return helpOpens;
+}
+
+void RecordingUi::messageBox(const std::string& text, const std::string& caption, bool topmost) {
+    boxes.push_back({text, caption, topmost});
+}
+
+void RecordingUi::endRun() {
+    runEnded = true;
 }
 
 std::string RecordingUi::text(Window window, int id) const {

@@ -25,6 +25,12 @@ class RecordingUi : public Ui {
     Rect screenRect(int id) override;
     Point clientToScreen(Window window, Point client) override;
     void playSound(int waveId) override;
+    void minimize() override;
+    void moveWindow(Window window, int dx, int dy) override;
+    bool windowTitled(const std::string& title) override;
+    bool openHelp(const std::string& file) override;
+    void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
+    void endRun() override;
 
     // What the player sees.
     std::string text(Window window, int id) const;
@@ -42,10 +48,30 @@ class RecordingUi : public Ui {
     Window focus = Window::Main;
     bool focusGiven = false; // true once any handler gave the focus to a window
 
+    struct Move {
+        Window window;
+        int dx, dy;
+        bool operator==(const Move& other) const {
+            return window == other.window && dx == other.dx && dy == other.dy;
+        }
+    };
+    struct Box {
+        std::string text, caption;
+        bool topmost;
+    };
+    int minimized = 0;
+    std::vector<Move> moves;               // in order
+    std::vector<std::string> windowTitles; // top-level windows of other programs
+    bool helpOpens = true;                 // what opening the help file gives
+    std::vector<std::string> helpOpened;   // every help file asked for
+    std::vector<Box> boxes;                // every message box shown
+    bool runEnded = false;
+
   private:
     std::map<std::pair<Window, int>, std::string> texts_;
     std::map<int, bool> visible_;
     std::map<Window, bool> windowVisible_;
+    std::map<Window, Point> origins_;
 };
 
 } // namespace tallyrope

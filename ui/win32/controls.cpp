@@ -2,7 +2,6 @@
 
 #include "ui/control_ids.h"
 #include "ui/control_table.h"
-#include "ui/routing.h"
 
 #include <vector>
 
@@ -52,7 +51,7 @@ void setFont(HWND control, HGDIOBJ font) {
 }
 
 // What start-up does to a control right after creating it.
-void prepare(FrontEnd& frontEnd, const ControlRow& row, HWND control, HFONT phraseFont) {
+void prepare(const ControlRow& row, HWND control, HFONT phraseFont) {
     if (row.id == id::hPlayerWon || row.id == id::hCawWord) {
         ShowWindow(control, SW_HIDE);
     }
@@ -66,10 +65,6 @@ void prepare(FrontEnd& frontEnd, const ControlRow& row, HWND control, HFONT phra
     }
     if (row.textLimit > 0) {
         SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(row.textLimit), 0);
-    }
-    // The score controls are all made by the time the hint line is.
-    if (row.id == id::hGiveHint) {
-        showSavedScores(frontEnd.session);
     }
 }
 
@@ -95,7 +90,7 @@ void attachBitmap(const FrontEnd& frontEnd, const ControlRow& row) {
 void createControls(FrontEnd& frontEnd) {
     HFONT phraseFont = createPhraseFont();
     for (const ControlRow& row : controlTable()) {
-        prepare(frontEnd, row, createControl(frontEnd, row), phraseFont);
+        prepare(row, createControl(frontEnd, row), phraseFont);
     }
     for (int control : bitmapOrder()) {
         attachBitmap(frontEnd, *findControl(control));

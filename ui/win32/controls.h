@@ -5,9 +5,8 @@
 
 namespace tallyrope {
 
-// Creates every control in table order with its font, start-up text and length limit, shows
-// the saved scores as soon as their controls exist, then attaches the start-up bitmaps and
-// hides the gallows drawing.
+// Creates every control in table order with its font, start-up text and length limit, then
+// attaches the start-up bitmaps and hides the gallows drawing.
 void createControls(FrontEnd& frontEnd);
 
 } // namespace tallyrope

@@ -2,8 +2,8 @@
 // user data of each of the three windows.
 #pragma once
 
-#include "game/random.h"
-#include "ui/session.h"
+#include "state/random.h"
+#include "state/session.h"
 #include "ui/win32/win32_ui.h"
 
 #include <windows.h>
@@ -18,9 +18,6 @@ struct FrontEnd {
     Win32Ui ui;
     CLibraryRandom random;
     Session session;
-    // Set once the quit's saving steps have run: a second run would scramble the purge notice
-    // into the store.
-    bool filesSaved = false;
 };
 
 } // namespace tallyrope

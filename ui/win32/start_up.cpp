@@ -1,7 +1,6 @@
 #include "ui/win32/start_up.h"
 
-#include "storage/config_file.h"
-#include "storage/puzzle_store.h"
+#include "app/start_up.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/program_folder.h"
@@ -14,22 +13,40 @@ namespace tallyrope {
 
 namespace {
 
-// Creates the three windows, main first; false when a class cannot be registered.
-bool createWindows(FrontEnd& frontEnd) {
-    HWND main = nullptr;
-    for (const WindowRow& row : windowTable()) {
-        HWND window = createWindow(frontEnd, row, main);
-        if (window == nullptr) {
-            return false;
+class Win32WindowMaker final : public WindowMaker {
+  public:
+    Win32WindowMaker(FrontEnd& frontEnd, int showCommand)
+        : frontEnd_(frontEnd), showCommand_(showCommand) {}
+
+    // The three windows, main first, then the controls; false when a class cannot be
+    // registered.
+    bool createWindows() override {
+        HWND main = nullptr;
+        for (const WindowRow& row : windowTable()) {
+            HWND window = createWindow(frontEnd_, row, main);
+            if (window == nullptr) {
+                return false;
+            }
+            if (row.window == Window::Main) {
+                main = window;
+            } else {
+                ShowWindow(window, SW_HIDE);
+            }
         }
-        if (row.window == Window::Main) {
-            main = window;
-        } else {
-            ShowWindow(window, SW_HIDE);
-        }
+        createControls(frontEnd_);
+        return true;
     }
-    return true;
-}
+
+    void showMainWindow() override {
+        HWND main = frontEnd_.ui.handle(Window::Main);
+        ShowWindow(main, showCommand_);
+        UpdateWindow(main);
+    }
+
+  private:
+    FrontEnd& frontEnd_;
+    int showCommand_;
+};
 
 int messageLoop() {
     MSG message;
@@ -52,16 +69,10 @@ int runProgram(HINSTANCE instance, int showCommand) {
     }
     // Windows keep a pointer to it until the end of the run.
     const auto frontEnd = std::make_unique<FrontEnd>(instance, folder);
-    const Paths& paths = frontEnd->session.paths;
-    OnLoads(paths.LoadsFile, paths.WordsFile);
-    if (!createWindows(*frontEnd)) {
+    Win32WindowMaker windows(*frontEnd, showCommand);
+    if (!startUp(frontEnd->session, windows)) {
         return 0;
     }
-    createControls(*frontEnd);
-    HWND main = frontEnd->ui.handle(Window::Main);
-    ShowWindow(main, showCommand);
-    UpdateWindow(main);
-    Userchoice(frontEnd->session.settings, paths.TimerFile);
     return messageLoop();
 }
 

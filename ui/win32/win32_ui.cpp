@@ -3,6 +3,7 @@
 #include "ui/control_table.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 #include <vector>
 
 namespace tallyrope {
@@ -82,6 +83,36 @@ Point Win32Ui::clientToScreen(Window window, Point client) {
 
 void Win32Ui::playSound(int waveId) {
     PlaySoundA(MAKEINTRESOURCEA(waveId), instance_, SND_RESOURCE | SND_ASYNC);
+}
+
+void Win32Ui::minimize() {
+    ShowWindow(handle(Window::Main), SW_MINIMIZE);
+}
+
+void Win32Ui::moveWindow(Window window, int dx, int dy) {
+    RECT rect;
+    HWND moved = handle(window);
+    GetWindowRect(moved, &rect);
+    MoveWindow(moved, rect.left + dx, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top,
+               TRUE);
+}
+
+bool Win32Ui::windowTitled(const std::string& title) {
+    return FindWindowA(nullptr, title.c_str()) != nullptr;
+}
+
+bool Win32Ui::openHelp(const std::string& file) {
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", file.c_str(), nullptr, nullptr, SW_SHOW));
+    return result > 32;
+}
+
+void Win32Ui::messageBox(const std::string& text, const std::string& caption, bool topmost) {
+    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | (topmost ? MB_TOPMOST : 0));
+}
+
+void Win32Ui::endRun() {
+    DestroyWindow(handle(Window::Main));
 }
 
 } // namespace tallyrope

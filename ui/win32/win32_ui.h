@@ -29,6 +29,12 @@ class Win32Ui final : public Ui {
     Rect screenRect(int id) override;
     Point clientToScreen(Window window, Point client) override;
     void playSound(int waveId) override;
+    void minimize() override;
+    void moveWindow(Window window, int dx, int dy) override;
+    bool windowTitled(const std::string& title) override;
+    bool openHelp(const std::string& file) override;
+    void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
+    void endRun() override;
 
   private:
     // The control `id` in the window the control table places it in.

@@ -1,11 +1,8 @@
 #include "ui/win32/window_procedure.h"
 
-#include "ui/control_ids.h"
-#include "ui/routing.h"
+#include "app/routing.h"
 #include "ui/win32/button_faces.h"
 #include "ui/win32/front_end.h"
-#include "ui/win32/title_buttons.h"
-#include "ui/win32/window_moving.h"
 
 namespace tallyrope {
 
@@ -15,39 +12,19 @@ FrontEnd* frontEndOf(HWND window) {
     return reinterpret_cast<FrontEnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-// Returns true when the command ended the handling: its window may be gone.
-bool command(FrontEnd& frontEnd, int id) {
-    switch (id) {
-    case id::hMinimize:
-        minimizeButton(frontEnd);
-        return false;
-    case id::hHelpMe:
-        helpButton(frontEnd);
-        return false;
-    case id::hQuitGame:
-        quitButton(frontEnd);
-        return true;
-    default:
-        runCommand(frontEnd.session, id);
-        return false;
-    }
-}
-
-// A close request does what the window's own closing button does.
-void close(FrontEnd& frontEnd, Window window) {
-    switch (window) {
-    case Window::Main:
-        quitButton(frontEnd);
+void keyDown(FrontEnd& frontEnd, WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT:
+        arrowKey(frontEnd.session, Arrow::Left);
         break;
-    case Window::AddPuzzles:
-        // Its X can only be pressed while it shows; hiding it again would put the console's
-        // switch out of step with the window.
-        if (IsWindowVisible(frontEnd.ui.handle(Window::AddPuzzles))) {
-            runCommand(frontEnd.session, id::hNoCon);
-        }
+    case VK_UP:
+        arrowKey(frontEnd.session, Arrow::Up);
         break;
-    case Window::Message:
-        runCommand(frontEnd.session, id::hMsgOkBut);
+    case VK_RIGHT:
+        arrowKey(frontEnd.session, Arrow::Right);
+        break;
+    case VK_DOWN:
+        arrowKey(frontEnd.session, Arrow::Down);
         break;
     }
 }
@@ -64,7 +41,8 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
                  LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (command(frontEnd, LOWORD(wParam))) {
+        // The quit button destroys the window: nothing more may be done with it.
+        if (runCommand(frontEnd.session, LOWORD(wParam))) {
             return 0;
         }
         break;
@@ -81,7 +59,7 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
     case WM_CTLCOLOREDIT:
         return controlColours(reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN:
-        arrowKey(frontEnd, static_cast<int>(wParam));
+        keyDown(frontEnd, wParam);
         return 0;
     case WM_LBUTTONDOWN:
         leftButtonDown(frontEnd.session, window,
@@ -91,11 +69,11 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
         SetFocus(hwnd);
         return 0;
     case WM_CLOSE:
-        close(frontEnd, window);
+        closeRequest(frontEnd.session, window);
         return 0;
     case WM_ENDSESSION:
         if (wParam != FALSE && window == Window::Main) {
-            saveOnce(frontEnd);
+            sessionEnds(frontEnd.session);
         }
         return 0;
     case WM_DESTROY:

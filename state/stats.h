@@ -23,7 +23,4 @@ struct Stats {
     std::string plostwo() const { return std::to_string(plosstwo); }
 };
 
-// Clears the points, wins and losses of player `playertype` (1 or 2); other values change nothing.
-void resetStats(Stats& stats, std::int32_t playertype);
-
 } // namespace tallyrope

@@ -1,7 +1,7 @@
 // The eight clips. The first, second and sixth always play; the others only while sound is on.
 #pragma once
 
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

@@ -1,11 +1,11 @@
 // Everything one run of the program holds, and the paths of its files.
 #pragma once
 
-#include "editor/viewer.h"
-#include "game/game.h"
-#include "game/random.h"
-#include "game/settings.h"
-#include "game/stats.h"
+#include "state/game.h"
+#include "state/random.h"
+#include "state/settings.h"
+#include "state/stats.h"
+#include "state/viewer.h"
 #include "ui/ui.h"
 
 #include <cstdint>
@@ -44,6 +44,9 @@ struct Session {
     Settings settings;
     Viewer viewer;
     WindowState windows;
+    // Set once the quit's saving steps have run: a second run would scramble the purge notice
+    // into the store.
+    bool filesSaved = false;
 };
 
 } // namespace tallyrope

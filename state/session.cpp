@@ -1,4 +1,4 @@
-#include "ui/session.h"
+#include "state/session.h"
 
 namespace tallyrope {
 

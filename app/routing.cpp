@@ -1,11 +1,12 @@
-#include "ui/routing.h"
+#include "app/routing.h"
 
 #include "editor/add_puzzle.h"
 #include "editor/console.h"
+#include "editor/viewer.h"
 #include "editor/viewer_buttons.h"
 #include "game/commands.h"
 #include "game/round.h"
-#include "game/sounds.h"
+#include "state/sounds.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
 #include "ui/control_ids.h"
@@ -16,6 +17,12 @@ namespace {
 
 // The main window's title strip, in client coordinates.
 constexpr Rect titleRect{0, 0, 640, 25};
+
+// The window title by which a running help viewer is recognised.
+constexpr char helpViewerTitle[] = "Tallyrope Guide";
+
+// The windows move by this many pixels per arrow key press.
+constexpr int moveStep = 2;
 
 // The first click on the title strip between rounds tells how to move the windows.
 bool titleStripClick(Session& s, Point client) {
@@ -34,12 +41,40 @@ void closeMessage(Session& s) {
     s.ui.showWindow(Window::Message, false);
 }
 
+void newPuzzle(Session& s) {
+    // A stored puzzle on view in the console would go stale once a round draws from the file.
+    abortViewing(s.viewer, s.ui);
+    newGame(s);
+}
+
+void minimizeButton(Session& s) {
+    playwav2(s);
+    s.ui.minimize();
+}
+
+void helpButton(Session& s) {
+    playwav1(s);
+    if (s.ui.windowTitled(helpViewerTitle)) {
+        s.ui.messageBox("terminating request... help program is currently in use.",
+                        "System - Permission Denied", true);
+        return;
+    }
+    if (!s.ui.openHelp(s.paths.HelpFiler)) {
+        s.ui.messageBox("Help files could not be opened...", "Error - Tallyrope", false);
+    }
+}
+
+void quitButton(Session& s) {
+    saveOnQuit(s);
+    s.ui.endRun();
+}
+
 } // namespace
 
 bool runCommand(Session& s, int id) {
     switch (id) {
     case id::hNewGame:
-        newGame(s);
+        newPuzzle(s);
         return true;
     case id::hPuzzled:
         solvePuzzle(s);
@@ -80,6 +115,15 @@ bool runCommand(Session& s, int id) {
     case id::hMsgOkBut:
         closeMessage(s);
         return true;
+    case id::hMinimize:
+        minimizeButton(s);
+        return true;
+    case id::hHelpMe:
+        helpButton(s);
+        return true;
+    case id::hQuitGame:
+        quitButton(s);
+        return true;
     default:
         return false;
     }
@@ -94,18 +138,47 @@ void leftButtonDown(Session& s, Window window, Point client) {
     }
 }
 
-void showSavedScores(Session& s) {
-    loadScores(s.stats, s.paths.ScoreFile);
-    const Stats& st = s.stats;
-    s.ui.setText(Window::Main, id::hPOneLose, st.plosone());
-    s.ui.setText(Window::Main, id::hPTwoLose, st.plostwo());
-    s.ui.setText(Window::Main, id::hPOneWins, st.pwinone());
-    s.ui.setText(Window::Main, id::hPTwoWins, st.pwintwo());
-    s.ui.setText(Window::Main, id::hPOneScore, st.pallone());
-    s.ui.setText(Window::Main, id::hPTwoScore, st.palltwo());
+void arrowKey(Session& s, Arrow arrow) {
+    // While the Add_Puzzles window is shown the windows stay where they are.
+    if (isOdd(s.windows.HideCon)) {
+        s.ui.beep();
+        return;
+    }
+    const int dx = arrow == Arrow::Left ? -moveStep : arrow == Arrow::Right ? moveStep : 0;
+    const int dy = arrow == Arrow::Up ? -moveStep : arrow == Arrow::Down ? moveStep : 0;
+    // Moving down, the lower window goes first.
+    const bool addPuzzlesFirst = arrow == Arrow::Down;
+    s.ui.moveWindow(addPuzzlesFirst ? Window::AddPuzzles : Window::Main, dx, dy);
+    s.ui.moveWindow(addPuzzlesFirst ? Window::Main : Window::AddPuzzles, dx, dy);
+}
+
+void closeRequest(Session& s, Window window) {
+    switch (window) {
+    case Window::Main:
+        quitButton(s);
+        break;
+    case Window::AddPuzzles:
+        // Its X can only be pressed while it shows; hiding it again would put the console's
+        // switch out of step with the window.
+        if (isOdd(s.windows.HideCon)) {
+            hideConsole(s);
+        }
+        break;
+    case Window::Message:
+        closeMessage(s);
+        break;
+    }
+}
+
+void sessionEnds(Session& s) {
+    saveOnQuit(s);
 }
 
 bool saveOnQuit(Session& s) {
+    if (s.filesSaved) {
+        return false;
+    }
+    s.filesSaved = true;
     // The viewer's stream is closed first: an open file cannot be replaced on Windows.
     closePass(s.viewer);
     const bool puzzlesSaved = OnExits(s.paths.WordsFile, s.paths.LoadsFile);

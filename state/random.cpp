@@ -1,4 +1,4 @@
-#include "game/random.h"
+#include "state/random.h"
 
 #include <cstdlib>
 

@@ -1,0 +1,32 @@
+#include "app/start_up.h"
+
+#include "storage/config_file.h"
+#include "storage/puzzle_store.h"
+#include "storage/stats_file.h"
+#include "ui/control_ids.h"
+
+namespace tallyrope {
+
+void showSavedScores(Session& s) {
+    loadScores(s.stats, s.paths.ScoreFile);
+    const Stats& st = s.stats;
+    s.ui.setText(Window::Main, id::hPOneLose, st.plosone());
+    s.ui.setText(Window::Main, id::hPTwoLose, st.plostwo());
+    s.ui.setText(Window::Main, id::hPOneWins, st.pwinone());
+    s.ui.setText(Window::Main, id::hPTwoWins, st.pwintwo());
+    s.ui.setText(Window::Main, id::hPOneScore, st.pallone());
+    s.ui.setText(Window::Main, id::hPTwoScore, st.palltwo());
+}
+
+bool startUp(Session& s, WindowMaker& windows) {
+    OnLoads(s.paths.LoadsFile, s.paths.WordsFile);
+    if (!windows.createWindows()) {
+        return false;
+    }
+    showSavedScores(s);
+    windows.showMainWindow();
+    Userchoice(s.settings, s.paths.TimerFile);
+    return true;
+}
+
+} // namespace tallyrope

@@ -1,0 +1,25 @@
+// The order in which a run starts, the same for every front end.
+#pragma once
+
+#include "state/session.h"
+
+namespace tallyrope {
+
+// What start-up asks of the window system, in the order it asks.
+class WindowMaker {
+  public:
+    virtual ~WindowMaker() = default;
+    // The three windows, hidden, and every control; false when the windows cannot be made.
+    virtual bool createWindows() = 0;
+    virtual void showMainWindow() = 0;
+};
+
+// Start-up: reads the statistics file and shows the six score texts.
+void showSavedScores(Session& session);
+
+// Unscrambles the puzzle store before any window exists, has the windows made, shows the saved
+// scores and the main window, then applies the configuration file. False when the windows
+// could not be made.
+bool startUp(Session& session, WindowMaker& windows);
+
+} // namespace tallyrope

@@ -1,0 +1,116 @@
+// The steps both front ends share: start-up order, the title buttons, arrow keys and close
+// requests.
+#include "test_support.h"
+
+#include "app/routing.h"
+#include "app/start_up.h"
+#include "ui/control_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tallyrope {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+using Move = RecordingUi::Move;
+
+TEST(StartUp, UnscramblesBeforeTheWindowsAndReadsTheLocksOnceTheMainWindowShows) {
+    test::Table t;
+    const Paths& paths = t.session.paths;
+    writeBytes(paths.LoadsFile, "hd");             // "ab" scrambled
+    writeBytes(paths.TimerFile, "x=1\r\ny=1\r\n"); // both locks shut
+    struct Maker final : WindowMaker {
+        explicit Maker(test::Table& t) : t(t) {}
+        bool createWindows() override {
+            workingFileAtCreation = readBytes(t.session.paths.WordsFile);
+            return true;
+        }
+        void showMainWindow() override {
+            scoresShown = t.ui.text(id::hPOneScore);
+            consoleUseAtShow = t.session.settings.ConsoleUse;
+        }
+        test::Table& t;
+        std::string workingFileAtCreation, scoresShown;
+        int consoleUseAtShow = -1;
+    } maker(t);
+    writeBytes(paths.ScoreFile, "40 1 0 0 0 0");
+
+    ASSERT_TRUE(startUp(t.session, maker));
+    EXPECT_EQ(maker.workingFileAtCreation, "ab");
+    EXPECT_EQ(maker.scoresShown, "40");
+    EXPECT_EQ(maker.consoleUseAtShow, 0);
+    EXPECT_EQ(t.session.settings.ConsoleUse, 1);
+}
+
+TEST(TitleButtons, HelpIsGuardedByTheViewersTitleAndReportsAFailedOpen) {
+    test::Table t;
+    t.ui.windowTitles = {"Tallyrope Guide"};
+    t.press(id::hHelpMe);
+    ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, "terminating request... help program is currently in use.");
+    EXPECT_EQ(t.ui.boxes[0].caption, "System - Permission Denied");
+    EXPECT_TRUE(t.ui.boxes[0].topmost);
+    EXPECT_TRUE(t.ui.helpOpened.empty());
+
+    t.ui.windowTitles.clear();
+    t.ui.helpOpens = false;
+    t.press(id::hHelpMe);
+    EXPECT_EQ(t.ui.helpOpened, std::vector<std::string>{t.session.paths.HelpFiler});
+    ASSERT_EQ(t.ui.boxes.size(), 2u);
+    EXPECT_EQ(t.ui.boxes[1].text, "Help files could not be opened...");
+    EXPECT_EQ(t.ui.boxes[1].caption, "Error - Tallyrope");
+    EXPECT_FALSE(t.ui.boxes[1].topmost);
+    EXPECT_EQ(t.ui.sounds, (std::vector<int>{4450, 4450}));
+}
+
+TEST(TitleButtons, QuitSavesOnceWhateverEndsTheRunAfterIt) {
+    test::Table t;
+    t.puzzles("ab;c:");
+    t.press(id::hQuitGame);
+    EXPECT_TRUE(t.ui.runEnded);
+    const std::string store = readBytes(t.session.paths.LoadsFile);
+    EXPECT_EQ(store, "hdD`?");
+    // A close request or the session's end after the quit must not scramble the purge notice
+    // into the store.
+    closeRequest(t.session, Window::Main);
+    sessionEnds(t.session);
+    EXPECT_EQ(readBytes(t.session.paths.LoadsFile), store);
+}
+
+TEST(ArrowKeys, MoveBothWindowsTwoPixelsTheLowerFirstWhenMovingDown) {
+    test::Table t;
+    arrowKey(t.session, Arrow::Left);
+    arrowKey(t.session, Arrow::Down);
+    EXPECT_EQ(t.ui.moves, (std::vector<Move>{{Window::Main, -2, 0},
+                                             {Window::AddPuzzles, -2, 0},
+                                             {Window::AddPuzzles, 0, 2},
+                                             {Window::Main, 0, 2}}));
+    t.press(id::hConsole);
+    arrowKey(t.session, Arrow::Up);
+    EXPECT_EQ(t.ui.moves.size(), 4u);
+    EXPECT_EQ(t.ui.beeps, 1);
+}
+
+TEST(CloseRequests, DoWhatEachWindowsOwnClosingButtonDoes) {
+    test::Table t;
+    // The hidden Add_Puzzles window: its switch stays in step.
+    closeRequest(t.session, Window::AddPuzzles);
+    EXPECT_EQ(t.session.windows.HideCon, 0);
+    t.press(id::hConsole);
+    closeRequest(t.session, Window::AddPuzzles);
+    EXPECT_EQ(t.session.windows.HideCon, 2);
+    EXPECT_FALSE(t.ui.windowVisible(Window::AddPuzzles));
+
+    leftButtonDown(t.session, Window::Main, {0, 0});
+    ASSERT_TRUE(t.ui.windowVisible(Window::Message));
+    closeRequest(t.session, Window::Message);
+    EXPECT_FALSE(t.ui.windowVisible(Window::Message));
+    EXPECT_FALSE(t.ui.runEnded);
+    EXPECT_EQ(readBytes(t.session.paths.ScoreFile), "<missing>");
+}
+
+} // namespace
+} // namespace tallyrope

@@ -255,15 +255,17 @@ TEST(Bitmaps, PressedButtonFacesAreDarker) {
 }
 
 struct Clip {
-    int id, rate, bits, millis;
+    const char* id; // the file's name: the WAVE id, or the beep that stands in for a system sound
+    int rate, bits, millis;
 };
 
 const std::vector<Clip> kClips = {
-    {4450, 22050, 16, 30}, {4500, 8000, 8, 280},  {4600, 11025, 16, 490},  {4650, 22050, 16, 390},
-    {4700, 22050, 8, 660}, {5600, 22050, 8, 280}, {5650, 11025, 16, 4470}, {5700, 22050, 16, 2500}};
+    {"4450", 22050, 16, 30},   {"4500", 8000, 8, 280},    {"4600", 11025, 16, 490},
+    {"4650", 22050, 16, 390},  {"4700", 22050, 8, 660},   {"5600", 22050, 8, 280},
+    {"5650", 11025, 16, 4470}, {"5700", 22050, 16, 2500}, {"beep", 22050, 16, 180}};
 
-Bytes readClip(int id) {
-    return readFile("resources/sounds/" + std::to_string(id) + ".wav");
+Bytes readClip(const std::string& id) {
+    return readFile("resources/sounds/" + id + ".wav");
 }
 
 // Sample i as a fraction of full scale, from the data that starts at byte 44.

@@ -91,4 +91,18 @@ const std::vector<BitmapSize>& oddBitmapSizes() {
     return sizes;
 }
 
+Rect shownRect(const ControlRow& row) {
+    int width = row.width;
+    int height = row.height;
+    if (row.kind == ControlKind::BitmapStatic) {
+        for (const BitmapSize& odd : oddBitmapSizes()) {
+            if (odd.bitmap == row.bitmap) {
+                width = odd.width;
+                height = odd.height;
+            }
+        }
+    }
+    return {row.x, row.y, row.x + width, row.y + height};
+}
+
 } // namespace tallyrope

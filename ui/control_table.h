@@ -45,4 +45,8 @@ struct BitmapSize {
 };
 const std::vector<BitmapSize>& oddBitmapSizes();
 
+// Where a control lies in its window's client area once start-up is done: a bitmap static has
+// taken the size of its bitmap.
+Rect shownRect(const ControlRow& row);
+
 } // namespace tallyrope

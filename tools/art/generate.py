@@ -56,6 +56,8 @@ def main():
             ROOT / "resources" / "sounds" / f"{sound_id}.wav",
             wave_file.wav_bytes(samples, rate, bits),
         )
+    samples, rate, bits = sounds.render_beep()
+    _write(ROOT / "resources" / "sounds" / "beep.wav", wave_file.wav_bytes(samples, rate, bits))
     _write(ROOT / "resources" / "icon" / "tallyrope.ico", bitmap_file.ico_bytes(icon.render()))
 
     previews = {
@@ -72,7 +74,7 @@ def main():
     guide = paint.to_image(previews["main-playing"]).resize((600, 413), Image.LANCZOS)
     _write(ROOT / "help" / "images" / "main-window.png", _png(paint.from_image(guide)))
     print(
-        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, icon and previews written",
+        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, beep, icon and previews written",
         file=sys.stderr,
     )
 

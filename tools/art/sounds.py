@@ -1,4 +1,4 @@
-"""The eight sound clips of the game, by WAVE id."""
+"""The eight sound clips of the game, by WAVE id, and the default beep."""
 
 import numpy as np
 
@@ -15,6 +15,9 @@ CLIPS = {
     5650: (11025, 16, 4470),  # won round
     5700: (22050, 16, 2500),  # lost round
 }
+
+# The default beep, played where no clip of the game fits: rate, bits, milliseconds.
+BEEP = (22050, 16, 180)
 
 BELL = [(1.0, 1.0, None), (2.0, 0.35, 0.25), (3.0, 0.12, 0.12), (4.2, 0.08, 0.06)]
 MARIMBA = [(1.0, 1.0, None), (3.93, 0.18, 0.03), (9.2, 0.05, 0.01)]
@@ -159,6 +162,19 @@ _MAKERS = {
     5650: _fanfare,
     5700: _loss,
 }
+
+
+def _ding(rate, count):
+    # The octave partial fades first, so the ding softens into a pure tone rather than ringing.
+    partials = [(1.0, 1.0, None), (2.0, 0.3, 0.04)]
+    note = sy.tone(rate, count / rate, sy.note_frequency("A5"), partials, 0.004, 0.06, 0.03)
+    return sy.finish(note, rate, 0.45, fade_out=0.03)
+
+
+def render_beep():
+    """(samples in [-1, 1], sample rate, bits per sample) of the default beep."""
+    rate, bits, millis = BEEP
+    return _ding(rate, (rate * millis + 500) // 1000), rate, bits
 
 
 def render():

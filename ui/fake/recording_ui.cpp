@@ -17,18 +17,6 @@ const ControlRow& control(int id) {
     return *row;
 }
 
-// A bitmap static takes the size of its bitmap.
-std::pair<int, int> sizeOf(const ControlRow& row) {
-    if (row.kind == ControlKind::BitmapStatic) {
-        for (const BitmapSize& odd : oddBitmapSizes()) {
-            if (odd.bitmap == row.bitmap) {
-                return {odd.width, odd.height};
-            }
-        }
-    }
-    return {row.width, row.height};
-}
-
 } // namespace
 
 RecordingUi::RecordingUi() {
@@ -73,9 +61,10 @@ void RecordingUi::beep() {
 
 Rect RecordingUi::screenRect(int id) {
     const ControlRow& row = control(id);
-    const auto [width, height] = sizeOf(row);
-    const Point topLeft = clientToScreen(row.parent, {row.x, row.y});
-    return {topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
+    const Rect client = shownRect(row);
+    const Point topLeft = clientToScreen(row.parent, {client.left, client.top});
+    const Point bottomRight = clientToScreen(row.parent, {client.right, client.bottom});
+    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 Point RecordingUi::clientToScreen(Window window, Point client) {
@@ -128,9 +117,8 @@ bool RecordingUi::windowVisible(Window window) const {
 }
 
 Point RecordingUi::middleOf(int id) const {
-    const ControlRow& row = control(id);
-    const auto [width, height] = sizeOf(row);
-    return {row.x + width / 2, row.y + height / 2};
+    const Rect client = shownRect(control(id));
+    return {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
 }
 
 } // namespace tallyrope

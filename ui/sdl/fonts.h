@@ -1,0 +1,39 @@
+// The three fonts the controls write in, opened once from Debian's font packages.
+#pragma once
+
+#include "ui/control_table.h"
+
+#include <SDL_ttf.h>
+
+#include <array>
+
+namespace tallyrope {
+
+// Calls TTF_Init itself and TTF_Quit when destroyed (SDL_ttf counts the calls), so the caller
+// need not initialise SDL_ttf.
+//
+// Each kind has the face and the height of the Windows font it stands for: Phrase is Liberation
+// Mono Bold (the metric twin of Courier New) 22 pixels high, DefaultGui Liberation Sans 13 pixels
+// (the 8-point GUI font at 96 DPI), System Liberation Sans Bold 16 pixels (the system font's
+// cell). DejaVu stands in where Liberation is missing.
+class Fonts {
+  public:
+    Fonts();
+    ~Fonts();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    // Never null while any face was found: a kind whose own faces are all missing borrows
+    // another kind's font.
+    TTF_Font* font(ControlFont kind) const;
+
+    // Every kind has one of its own faces.
+    bool complete() const;
+
+  private:
+    bool ttf_ = false;
+    std::array<TTF_Font*, 3> owned_{};
+    std::array<TTF_Font*, 3> shown_{};
+};
+
+} // namespace tallyrope

@@ -80,8 +80,8 @@ void drawText(const ControlState& control, const Fonts& fonts, SDL_Surface* targ
     }
 }
 
-void drawEdit(const ControlState& control, const Fonts& fonts, SDL_Surface* target,
-              bool focused, bool caretOn) {
+void drawEdit(const ControlState& control, const Fonts& fonts, SDL_Surface* target, bool focused,
+              bool caretOn) {
     const ControlRow& row = *control.row;
     const EditBox& edit = *control.edit;
     TTF_Font* font = fonts.font(row.font);
@@ -120,9 +120,8 @@ void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Window wi
         }
     }
     // Two statics share one rectangle: the one whose text was set later shows.
-    std::stable_sort(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
-        return a->textSerial < b->textSerial;
-    });
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const auto* a, const auto* b) { return a->textSerial < b->textSerial; });
     for (const ControlState* control : shown) {
         const ControlRow& row = *control->row;
         SDL_Rect place = sdlRect(shownRect(row));

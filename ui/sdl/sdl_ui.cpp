@@ -25,7 +25,8 @@ std::string fileUrl(const std::string& path) {
     static const char hex[] = "0123456789ABCDEF";
     std::string url = "file://";
     for (const unsigned char c : std::filesystem::absolute(path).string()) {
-        if (std::isalnum(c) || std::string("/-._~").find(static_cast<char>(c)) != std::string::npos) {
+        if (std::isalnum(c) ||
+            std::string("/-._~").find(static_cast<char>(c)) != std::string::npos) {
             url += static_cast<char>(c);
         } else {
             url += '%';
@@ -45,11 +46,13 @@ SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds) : fonts_(fonts), sounds_(s
         state.visible = row.visible;
         if (row.kind == ControlKind::Edit) {
             const int id = row.id;
-            state.edit = std::make_unique<EditBox>(row.textLimit, [this, id](const std::string& text) {
-                int width = 0;
-                TTF_SizeUTF8(fonts_.font(ControlFont::System), toUtf8(text).c_str(), &width, nullptr);
-                return width <= editWidth(id);
-            });
+            state.edit =
+                std::make_unique<EditBox>(row.textLimit, [this, id](const std::string& text) {
+                    int width = 0;
+                    TTF_SizeUTF8(fonts_.font(ControlFont::System), toUtf8(text).c_str(), &width,
+                                 nullptr);
+                    return width <= editWidth(id);
+                });
         } else {
             state.text = row.text;
         }

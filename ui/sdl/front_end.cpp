@@ -1,0 +1,26 @@
+#include "ui/sdl/front_end.h"
+
+namespace tallyrope {
+
+namespace {
+
+Paths pathsIn(const std::string& dataFolder, const std::string& guide) {
+    Paths paths = Paths::inFolder(dataFolder);
+    paths.HelpFiler = guide;
+    return paths;
+}
+
+} // namespace
+
+SdlVideo::SdlVideo() : ready(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
+
+SdlVideo::~SdlVideo() {
+    if (ready) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+}
+
+FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide)
+    : ui(fonts, sounds), session(ui, random, pathsIn(dataFolder, guide)) {}
+
+} // namespace tallyrope

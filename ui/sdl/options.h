@@ -1,0 +1,20 @@
+// The Linux program's command line.
+#pragma once
+
+#include <string>
+
+namespace tallyrope {
+
+struct Options {
+    std::string dataFolder; // --data DIR; empty: chosen as the program's help says
+    std::string screenshot; // --screenshot FILE: save a picture after start-up and quit
+    bool help = false;      // --help
+};
+
+// Reads the arguments after the program's name; false with `error` set when they are wrong.
+bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+
+// What --help prints.
+extern const char* const usageText;
+
+} // namespace tallyrope

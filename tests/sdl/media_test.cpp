@@ -104,7 +104,7 @@ TEST(MediaFonts, EachKindHasItsFaceAtTheWindowsHeight) {
     const std::vector<Expected> expected = {
         {ControlFont::Phrase, "Liberation Mono", "Bold", 22},
         {ControlFont::DefaultGui, "Liberation Sans", "Regular", 13},
-        {ControlFont::System, "Liberation Sans", "Bold", 16}};
+        {ControlFont::System, "Liberation Sans", "Bold", 15}};
     Fonts fonts;
     EXPECT_TRUE(fonts.complete());
     for (const Expected& e : expected) {

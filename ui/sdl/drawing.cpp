@@ -6,7 +6,6 @@
 
 #include <SDL_ttf.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace tallyrope {
@@ -112,18 +111,15 @@ void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Window wi
     if (SDL_Surface* background = bitmaps.get(windowRow(window).background)) {
         SDL_BlitSurface(background, nullptr, target, nullptr);
     }
-    std::vector<const ControlState*> shown;
-    for (const ControlRow& row : controlTable()) {
+    // The controls made first lie on top, as on Windows: the masked phrase covers the second
+    // phrase line on the same rectangle.
+    const std::vector<ControlRow>& table = controlTable();
+    for (auto at = table.rbegin(); at != table.rend(); ++at) {
+        const ControlRow& row = *at;
         const ControlState* control = screen.find(row.id);
-        if (row.parent == window && control->visible) {
-            shown.push_back(control);
+        if (row.parent != window || !control->visible) {
+            continue;
         }
-    }
-    // Two statics share one rectangle: the one whose text was set later shows.
-    std::stable_sort(shown.begin(), shown.end(),
-                     [](const auto* a, const auto* b) { return a->textSerial < b->textSerial; });
-    for (const ControlState* control : shown) {
-        const ControlRow& row = *control->row;
         SDL_Rect place = sdlRect(shownRect(row));
         switch (row.kind) {
         case ControlKind::OwnerDrawnButton:

@@ -19,7 +19,7 @@ const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 const std::vector<Face>& faces() {
     static const std::vector<Face> all = {
         {ControlFont::System,
-         16,
+         15,
          {kLiberation2 + "LiberationSans-Bold.ttf", kLiberation + "LiberationSans-Bold.ttf",
           kDejaVu + "DejaVuSans-Bold.ttf"}},
         {ControlFont::Phrase,

@@ -14,8 +14,9 @@ namespace tallyrope {
 //
 // Each kind has the face and the height of the Windows font it stands for: Phrase is Liberation
 // Mono Bold (the metric twin of Courier New) 22 pixels high, DefaultGui Liberation Sans 13 pixels
-// (the 8-point GUI font at 96 DPI), System Liberation Sans Bold 16 pixels (the system font's
-// cell). DejaVu stands in where Liberation is missing.
+// (the 8-point GUI font at 96 DPI), System Liberation Sans Bold 15 pixels (as narrow as the system
+// font, so that the console's boxes take their 38 and 34 characters). DejaVu stands in where
+// Liberation is missing.
 class Fonts {
   public:
     Fonts();

@@ -6,7 +6,6 @@
 #include "ui/sdl/edit_box.h"
 
 #include <array>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,8 +17,6 @@ struct ControlState {
     std::string text;              // text statics
     std::unique_ptr<EditBox> edit; // edit boxes
     bool visible = true;
-    // When the text was last set: two statics share one rectangle and the later one shows.
-    std::uint64_t textSerial = 0;
 };
 
 // Where the keys of a window go: the window itself, an edit box, or a button that took the
@@ -37,7 +34,6 @@ struct ScreenState {
     int heldButton = 0;         // a button under a held left button, 0 for none
     bool heldInside = false;    // the pointer is still over it: its pressed face shows
     bool selectingText = false; // a drag in the focused edit box
-    std::uint64_t serial = 0;
 
     ControlState* find(int id);
     const ControlState* find(int id) const;

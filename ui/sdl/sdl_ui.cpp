@@ -108,7 +108,6 @@ void SdlUi::setText(Window window, int id, const std::string& text) {
         state->edit->setText(text);
     } else {
         state->text = text;
-        state->textSerial = ++screen_.serial;
     }
     screen_.touch(window);
 }

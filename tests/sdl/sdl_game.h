@@ -1,0 +1,46 @@
+// The Linux program in a fresh folder of its own on SDL's offscreen driver, driven by the SDL
+// events a player's pointer and keyboard would make.
+#pragma once
+
+#include "../temp_folder.h"
+
+#include "ui/sdl/program.h"
+
+#include <string>
+
+namespace tallyrope::test {
+
+class SdlGame {
+  public:
+    // A folder holding one puzzle, "BIG TOP", some scores and unlocked console locks; started.
+    SdlGame();
+
+    std::string file(const std::string& name) const;
+    void writeFile(const std::string& name, const std::string& bytes) const;
+
+    // Events, each handled before the call returns. False once the run has ended.
+    bool click(Window window, Point client);
+    bool clickControl(int id);
+    bool pressOn(int id);   // the button goes down and stays down
+    bool releaseOn(int id); // and comes up over it
+    bool key(SDL_Keycode key, Uint16 mod = KMOD_NONE);
+    bool typeText(const std::string& utf8);
+    bool closeWindow(Window window);
+    bool push(SDL_Event event);
+
+    // What the screen state holds for control `id`: an edit box's text or a static's.
+    std::string text(int id);
+    bool visible(int id);
+    // A pixel of `window` as painted now, as 0xRRGGBB.
+    Uint32 pixel(Window window, Point client);
+
+    FrontEnd& frontEnd() { return program.frontEnd(); }
+
+    testing::TempFolder folder;
+    Program program;
+};
+
+// A pixel of a bitmap file of the source tree, as 0xRRGGBB.
+Uint32 bitmapPixel(int bitmap, Point at);
+
+} // namespace tallyrope::test

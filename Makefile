@@ -3,18 +3,16 @@
 JOBS := 2
 BUILD := build
 WINDOWS_BUILD := build-windows
-DIST := dist/windows
 
-.PHONY: deps native windows test test-native test-windows run dist screenshots bench clean
+.PHONY: native windows test test-native test-windows run run-windows dist screenshots bench clean
 
-deps:
-	scripts/install-deps.sh all
-
-native: deps
+native:
+	scripts/install-deps.sh native
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD) -j $(JOBS)
 
-windows: deps
+windows:
+	scripts/install-deps.sh windows
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
@@ -28,11 +26,18 @@ test-native: native
 test-windows: windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
-run: native windows
-	scripts/run.sh $(WINDOWS_BUILD)
+# The Linux program, from play/.
+run: native
+	scripts/run.sh $(BUILD)
+
+# The Windows program under Wine, from play/.
+run-windows: native windows
+	scripts/run-windows.sh $(WINDOWS_BUILD)
 
 dist: native windows
-	scripts/make-dist.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat $(DIST)
+	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
+		dist/windows
+	scripts/make-dist-linux.sh $(BUILD)/bin/tallyrope $(BUILD)/puzzles/OnLoad.dat dist/linux
 
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots

@@ -3,10 +3,10 @@
 # Usage: scripts/install-deps.sh [native|windows|bench|all]   (default: all)
 set -euo pipefail
 
-# The core, its tests and the puzzle store; SDL2 with its mixer and TrueType libraries, and the
-# Liberation and DejaVu fonts, for the Linux program.
-native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev
-    fonts-liberation2 fonts-dejavu-core)
+# The core, its tests and the puzzle store; for the Linux program SDL2 with its mixer, TrueType
+# and image libraries (the icon, PNG screenshots), and the Liberation and DejaVu fonts.
+native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
+    libsdl2-image-dev fonts-liberation2 fonts-dejavu-core)
 # The cross-built program and its test driver (GoogleTest's sources, built with MinGW); Wine on
 # a virtual display to run them; xwd, ImageMagick and xdotool for screenshots; zip for the
 # distribution; Liberation Mono stands in for Courier New under Wine.

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The Windows distribution: a folder with the program, the shipped puzzle store and the help,
 # and a zip of that folder beside it.
-# Usage: scripts/make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER
+# Usage: scripts/make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=${1:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
-store=${2:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
-dist=$(realpath -m "${3:?usage: make-dist.sh PROGRAM PUZZLE_STORE DIST_FOLDER}")
+program=${1:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
+store=${2:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
+dist=$(realpath -m "${3:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}")
 help="$root/help/tallyrope-help.chm"
 
 for file in "$program" "$store" "$help"; do

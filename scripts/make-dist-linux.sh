@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The Linux distribution: a folder with the program, the shipped puzzle store and the guide's
+# pages, and a zip of that folder beside it. The program finds its files beside itself.
+# Usage: scripts/make-dist-linux.sh PROGRAM PUZZLE_STORE DIST_FOLDER
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+usage="usage: make-dist-linux.sh PROGRAM PUZZLE_STORE DIST_FOLDER"
+program=${1:?$usage}
+store=${2:?$usage}
+dist=$(realpath -m "${3:?$usage}")
+
+for file in "$program" "$store"; do
+    [ -f "$file" ] || { echo "make-dist-linux: missing $file" >&2; exit 1; }
+done
+
+rm -rf "$dist"
+mkdir -p "$dist"
+cp "$program" "$store" "$dist/"
+strip "$dist/$(basename "$program")"
+"$root/scripts/copy-guide.sh" "$dist"
+zip_file="$(dirname "$dist")/tallyrope-linux.zip"
+rm -f "$zip_file"
+(cd "$(dirname "$dist")" && zip -qrX "$zip_file" "$(basename "$dist")")
+echo "$dist"
+ls -l "$dist"
+echo "$zip_file"

@@ -1,0 +1,50 @@
+// Where the Linux program keeps its files, and the lock that keeps a second copy out.
+#include "../temp_folder.h"
+
+#include "ui/sdl/data_folder.h"
+#include "ui/sdl/folder_lock.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tallyrope {
+namespace {
+
+TEST(DataFolder, GivenThenPortableThenTheUsersDataHome) {
+    testing::TempFolder program;
+    const std::string folder = program.prefix();
+    EXPECT_EQ(chooseDataFolder("/srv/games", folder, "/x", "/home/a"), "/srv/games/");
+    EXPECT_EQ(chooseDataFolder("", folder, "/x/data", "/home/a"), "/x/data/tallyrope/");
+    EXPECT_EQ(chooseDataFolder("", folder, nullptr, "/home/a"), "/home/a/.local/share/tallyrope/");
+    EXPECT_EQ(chooseDataFolder("", folder, "relative", "/home/a"),
+              "/home/a/.local/share/tallyrope/");
+    std::ofstream(program.path("TRData.dat")) << "ab;c:";
+    EXPECT_EQ(chooseDataFolder("", folder, "/x/data", "/home/a"), folder);
+}
+
+TEST(DataFolder, AFreshFolderGetsTheShippedStoreOnlyWhenItHasNoPuzzles) {
+    testing::TempFolder shipped;
+    testing::TempFolder data;
+    std::ofstream(shipped.path("OnLoad.dat")) << "hd";
+    seedStore(data.prefix(), shipped.path("OnLoad.dat"));
+    std::ifstream seeded(data.path("OnLoad.dat"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(seeded), {}), "hd");
+
+    testing::TempFolder working;
+    std::ofstream(working.path("TRData.dat")) << "ab;c:";
+    seedStore(working.prefix(), shipped.path("OnLoad.dat"));
+    EXPECT_FALSE(std::ifstream(working.path("OnLoad.dat")).good());
+}
+
+TEST(FolderLock, ASecondCopyOnTheSameFolderIsKeptOut) {
+    testing::TempFolder data;
+    const FolderLock first(data.prefix());
+    ASSERT_TRUE(first.taken());
+    EXPECT_FALSE(FolderLock(data.prefix()).taken());
+    testing::TempFolder other;
+    EXPECT_TRUE(FolderLock(other.prefix()).taken());
+}
+
+} // namespace
+} // namespace tallyrope

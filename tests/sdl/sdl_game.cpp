@@ -55,17 +55,21 @@ bool SdlGame::push(SDL_Event event) {
     return program.handleEvents();
 }
 
-bool SdlGame::click(Window window, Point client) {
+SDL_Event SdlGame::mouse(Uint32 type, Window window, Point client) {
     SDL_Event event{};
-    event.button.type = SDL_MOUSEBUTTONDOWN;
+    event.button.type = type;
     event.button.windowID = SDL_GetWindowID(frontEnd().ui.handle(window));
     event.button.button = SDL_BUTTON_LEFT;
     event.button.clicks = 1;
     event.button.x = client.x;
     event.button.y = client.y;
-    SDL_PushEvent(&event);
-    event.button.type = SDL_MOUSEBUTTONUP;
-    return push(event);
+    return event;
+}
+
+bool SdlGame::click(Window window, Point client) {
+    SDL_Event down = mouse(SDL_MOUSEBUTTONDOWN, window, client);
+    SDL_PushEvent(&down);
+    return push(mouse(SDL_MOUSEBUTTONUP, window, client));
 }
 
 bool SdlGame::clickControl(int id) {
@@ -73,24 +77,11 @@ bool SdlGame::clickControl(int id) {
 }
 
 bool SdlGame::pressOn(int id) {
-    SDL_Event event{};
-    event.button.type = SDL_MOUSEBUTTONDOWN;
-    event.button.windowID = SDL_GetWindowID(frontEnd().ui.handle(findControl(id)->parent));
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.clicks = 1;
-    event.button.x = middleOf(id).x;
-    event.button.y = middleOf(id).y;
-    return push(event);
+    return push(mouse(SDL_MOUSEBUTTONDOWN, findControl(id)->parent, middleOf(id)));
 }
 
 bool SdlGame::releaseOn(int id) {
-    SDL_Event event{};
-    event.button.type = SDL_MOUSEBUTTONUP;
-    event.button.windowID = SDL_GetWindowID(frontEnd().ui.handle(findControl(id)->parent));
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.x = middleOf(id).x;
-    event.button.y = middleOf(id).y;
-    return push(event);
+    return push(mouse(SDL_MOUSEBUTTONUP, findControl(id)->parent, middleOf(id)));
 }
 
 bool SdlGame::key(SDL_Keycode key, Uint16 mod) {

@@ -35,6 +35,8 @@ class SdlGame {
     Uint32 pixel(Window window, Point client);
 
     FrontEnd& frontEnd() { return program.frontEnd(); }
+    // A left button event at a client point of `window`.
+    SDL_Event mouse(Uint32 type, Window window, Point client);
 
     testing::TempFolder folder;
     Program program;

@@ -69,71 +69,67 @@ void quitButton(Session& s) {
     s.ui.endRun();
 }
 
+using Command = void (*)(Session&);
+
+Command commandOf(int id) {
+    switch (id) {
+    case id::hNewGame:
+        return newPuzzle;
+    case id::hPuzzled:
+        return solvePuzzle;
+    case id::hShowWord:
+        return showSolution;
+    case id::hPlayerOne:
+        return [](Session& s) { choosePlayer(s, 1); };
+    case id::hPlayerTwo:
+        return [](Session& s) { choosePlayer(s, 2); };
+    case id::hSkillCntl:
+        return switchSkill;
+    case id::hResetStats:
+        return resetStatsButton;
+    case id::hAudioCntl:
+        return switchSound;
+    case id::hConsole:
+        return showHideConsole;
+    case id::hNoCon:
+        return hideConsole;
+    case id::hAddPuzzle:
+        return addPuzzle;
+    case id::hViewNext:
+        return reviewNext;
+    case id::hDelSelect:
+        return deleteOnView;
+    case id::hMsgOkBut:
+        return closeMessage;
+    case id::hMinimize:
+        return minimizeButton;
+    case id::hHelpMe:
+        return helpButton;
+    case id::hQuitGame:
+        return quitButton;
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 bool runCommand(Session& s, int id) {
-    switch (id) {
-    case id::hNewGame:
-        newPuzzle(s);
-        return true;
-    case id::hPuzzled:
-        solvePuzzle(s);
-        return true;
-    case id::hShowWord:
-        showSolution(s);
-        return true;
-    case id::hPlayerOne:
-        choosePlayer(s, 1);
-        return true;
-    case id::hPlayerTwo:
-        choosePlayer(s, 2);
-        return true;
-    case id::hSkillCntl:
-        switchSkill(s);
-        return true;
-    case id::hResetStats:
-        resetStatsButton(s);
-        return true;
-    case id::hAudioCntl:
-        switchSound(s);
-        return true;
-    case id::hConsole:
-        showHideConsole(s);
-        return true;
-    case id::hNoCon:
-        hideConsole(s);
-        return true;
-    case id::hAddPuzzle:
-        addPuzzle(s);
-        return true;
-    case id::hViewNext:
-        reviewNext(s);
-        return true;
-    case id::hDelSelect:
-        deleteOnView(s);
-        return true;
-    case id::hMsgOkBut:
-        closeMessage(s);
-        return true;
-    case id::hMinimize:
-        minimizeButton(s);
-        return true;
-    case id::hHelpMe:
-        helpButton(s);
-        return true;
-    case id::hQuitGame:
-        quitButton(s);
-        return true;
-    default:
+    const Command command = commandOf(id);
+    if (command == nullptr) {
         return false;
     }
+    // First, so that a command which shows another window or ends the run has the last word.
+    s.ui.giveFocus(Window::Main);
+    command(s);
+    return true;
 }
 
 void leftButtonDown(Session& s, Window window, Point client) {
     if (window != Window::Main || titleStripClick(s, client)) {
         return;
     }
-    if (s.game.gameRunning == 1 && !s.game.solveword.empty()) {
+    if (roundInPlay(s.game)) {
         clickTiles(s, client);
     }
 }
@@ -150,6 +146,29 @@ void arrowKey(Session& s, Arrow arrow) {
     const bool addPuzzlesFirst = arrow == Arrow::Down;
     s.ui.moveWindow(addPuzzlesFirst ? Window::AddPuzzles : Window::Main, dx, dy);
     s.ui.moveWindow(addPuzzlesFirst ? Window::Main : Window::AddPuzzles, dx, dy);
+}
+
+void letterKey(Session& s, char character) {
+    const bool lowerCase = character >= 'a' && character <= 'z';
+    const bool upperCase = character >= 'A' && character <= 'Z';
+    if (!(lowerCase || upperCase) || isOdd(s.windows.HideCon) || !roundInPlay(s.game)) {
+        return;
+    }
+    playLetter(s, lowerCase ? static_cast<char>(character - 'a' + 'A') : character);
+}
+
+void enterKey(Session& s, Window window, int editId) {
+    if (window == Window::Main && editId == id::hSolveMe) {
+        runCommand(s, id::hPuzzled);
+    } else if (window == Window::AddPuzzles &&
+               (editId == id::hEditWord || editId == id::hEditHint)) {
+        // Not through the button: the focus stays in the box, ready for the next puzzle.
+        addPuzzle(s);
+    }
+}
+
+void helpKey(Session& s) {
+    helpButton(s);
 }
 
 void closeRequest(Session& s, Window window) {

@@ -17,6 +17,18 @@ void showPhrase(Session& s, const std::string& phrase) {
     s.ui.setText(Window::Main, id::hPuzzler, phrase);
 }
 
+bool tileTakesGuess(const Game& g, int k) {
+    return g.gameRunning == 1 && g.KillLet[k] == 0;
+}
+
+// What every click on the main window ends with during a round.
+void settleRound(Session& s) {
+    UpdateFigure(s);
+    if (s.game.answer == s.game.buildword) {
+        WinRound(s);
+    }
+}
+
 } // namespace
 
 void ResetAlpha(Session& s) {
@@ -95,18 +107,26 @@ void WinRound(Session& s) {
     s.ui.setText(Window::Main, id::hPTwoScore, s.stats.palltwo());
 }
 
+bool roundInPlay(const Game& g) {
+    return g.gameRunning == 1 && !g.solveword.empty();
+}
+
 void clickTiles(Session& s, Point client) {
     const Point screen = s.ui.clientToScreen(Window::Main, client);
     for (int k = 0; k < 26; ++k) {
-        if (s.ui.screenRect(id::letterTile(k)).contains(screen) && s.game.gameRunning == 1 &&
-            s.game.KillLet[k] == 0) {
+        if (s.ui.screenRect(id::letterTile(k)).contains(screen) && tileTakesGuess(s.game, k)) {
             GuessLetter(s, static_cast<char>('A' + k));
         }
     }
-    UpdateFigure(s);
-    if (s.game.answer == s.game.buildword) {
-        WinRound(s);
+    settleRound(s);
+}
+
+void playLetter(Session& s, char letter) {
+    if (!tileTakesGuess(s.game, letter - 'A')) {
+        return;
     }
+    GuessLetter(s, letter);
+    settleRound(s);
 }
 
 } // namespace tallyrope

@@ -17,7 +17,13 @@ void UpdateFigure(Session& session);
 void LoseRound(Session& session);
 void WinRound(Session& session);
 
+// Whether a round runs with a phrase to guess: only then do the tiles take guesses.
+bool roundInPlay(const Game& game);
+
 // A left click at a point of the main window's client area while a round runs.
 void clickTiles(Session& session, Point client);
+
+// Plays `letter` ('A' to 'Z') as a click on its tile does; a used letter takes nothing.
+void playLetter(Session& session, char letter);
 
 } // namespace tallyrope

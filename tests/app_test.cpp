@@ -1,5 +1,5 @@
-// The steps both front ends share: start-up order, the title buttons, arrow keys and close
-// requests.
+// The steps both front ends share: start-up order, the focus after a button, the title buttons,
+// arrow keys and close requests.
 #include "test_support.h"
 
 #include "app/routing.h"
@@ -43,6 +43,19 @@ TEST(StartUp, UnscramblesBeforeTheWindowsAndReadsTheLocksOnceTheMainWindowShows)
     EXPECT_EQ(maker.scoresShown, "40");
     EXPECT_EQ(maker.consoleUseAtShow, 0);
     EXPECT_EQ(t.session.settings.ConsoleUse, 1);
+}
+
+TEST(Buttons, EveryButtonButQuitLeavesTheFocusWithTheMainWindow) {
+    test::Table t;
+    for (int button :
+         {id::hNewGame, id::hPuzzled, id::hShowWord, id::hPlayerOne, id::hPlayerTwo, id::hSkillCntl,
+          id::hResetStats, id::hAudioCntl, id::hConsole, id::hNoCon, id::hAddPuzzle, id::hViewNext,
+          id::hDelSelect, id::hMsgOkBut, id::hMinimize, id::hHelpMe}) {
+        SCOPED_TRACE(button);
+        t.ui.focus = Window::AddPuzzles;
+        t.press(button);
+        EXPECT_EQ(t.ui.focus, Window::Main);
+    }
 }
 
 TEST(TitleButtons, HelpIsGuardedByTheViewersTitleAndReportsAFailedOpen) {

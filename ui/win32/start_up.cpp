@@ -3,10 +3,12 @@
 #include "app/start_up.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/front_end.h"
+#include "ui/win32/keyboard.h"
 #include "ui/win32/program_folder.h"
 #include "ui/win32/single_copy.h"
 #include "ui/win32/windows.h"
 
+#include <commctrl.h>
 #include <memory>
 
 namespace tallyrope {
@@ -21,6 +23,10 @@ class Win32WindowMaker final : public WindowMaker {
     // The three windows, main first, then the controls; false when a class cannot be
     // registered.
     bool createWindows() override {
+        // The manifest asks for today's edit, button and static controls; their classes exist
+        // once the common controls are loaded.
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&classes);
         HWND main = nullptr;
         for (const WindowRow& row : windowTable()) {
             HWND window = createWindow(frontEnd_, row, main);
@@ -48,9 +54,12 @@ class Win32WindowMaker final : public WindowMaker {
     int showCommand_;
 };
 
-int messageLoop() {
+int messageLoop(FrontEnd& frontEnd) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (takeKey(frontEnd, message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -73,7 +82,7 @@ int runProgram(HINSTANCE instance, int showCommand) {
     if (!startUp(frontEnd->session, windows)) {
         return 0;
     }
-    return messageLoop();
+    return messageLoop(*frontEnd);
 }
 
 } // namespace tallyrope

@@ -61,6 +61,12 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
     case WM_KEYDOWN:
         keyDown(frontEnd, wParam);
         return 0;
+    case WM_CHAR:
+        // Typed while the window itself, not one of its edit boxes, has the focus.
+        if (window == Window::Main && wParam < 0x80) {
+            letterKey(frontEnd.session, static_cast<char>(wParam));
+        }
+        return 0;
     case WM_LBUTTONDOWN:
         leftButtonDown(frontEnd.session, window,
                        {static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam))});

@@ -52,6 +52,23 @@ TEST(SdlProgram, TheSolveBoxTakesTypingAndItsEditingKeys) {
     EXPECT_EQ(game.file("TRStats.dat"), "120 3 2 100 2 5");
 }
 
+TEST(SdlProgram, LettersTypedAtTheMainWindowGuessAndEnterInTheSolveBoxSolves) {
+    SdlGame game;
+    game.clickControl(id::hNewGame);
+    game.typeText("b");
+    game.typeText("Iz");
+    EXPECT_EQ(game.text(id::hPuzzler), " B I _   _ _ _");
+    EXPECT_EQ(game.text(id::hUsedBin), "Z ");
+    game.clickControl(id::hSolveMe);
+    game.typeText("g"); // into the box, not a guess
+    EXPECT_EQ(game.text(id::hUsedBin), "Z ");
+    game.key(SDLK_a, KMOD_LCTRL);
+    game.typeText("big top");
+    game.key(SDLK_RETURN);
+    EXPECT_TRUE(game.visible(id::hPlayerWon));
+    EXPECT_EQ(game.frontEnd().ui.screen().focus.control, 0);
+}
+
 TEST(SdlProgram, TypedTextReachesTheFilesAsWindows1252) {
     SdlGame game;
     game.clickControl(id::hConsole);

@@ -122,12 +122,30 @@ bool arrowOf(SDL_Keycode key, Arrow& arrow) {
     }
 }
 
-void keyDown(FrontEnd& frontEnd, Window window, const SDL_Keysym& key) {
+bool isEnter(SDL_Keycode key) {
+    return key == SDLK_RETURN || key == SDLK_KP_ENTER;
+}
+
+void keyDown(FrontEnd& frontEnd, Window window, const SDL_KeyboardEvent& event) {
+    const SDL_Keysym& key = event.keysym;
     if (key.sym == SDLK_F4 && (key.mod & KMOD_ALT) != 0) {
         closeRequest(frontEnd.session, window);
         return;
     }
+    // Enter and F1 act once per press, not again while the key is held.
+    if (key.sym == SDLK_F1) {
+        if (event.repeat == 0) {
+            helpKey(frontEnd.session);
+        }
+        return;
+    }
     const Focus focus = frontEnd.ui.screen().focus;
+    if (isEnter(key.sym) && focusedEdit(frontEnd) != nullptr) {
+        if (event.repeat == 0) {
+            enterKey(frontEnd.session, focus.window, focus.control);
+        }
+        return;
+    }
     if (EditBox* edit = focusedEdit(frontEnd)) {
         const EditResult result = editKey(*edit, key.sym, key.mod);
         if (result == EditResult::Refused) {
@@ -145,11 +163,17 @@ void keyDown(FrontEnd& frontEnd, Window window, const SDL_Keysym& key) {
 }
 
 void textTyped(FrontEnd& frontEnd, const char* utf8) {
+    const Focus focus = frontEnd.ui.screen().focus;
     if (EditBox* edit = focusedEdit(frontEnd)) {
         if (typeText(*edit, utf8) == EditResult::Refused) {
             frontEnd.ui.beep();
         }
-        edited(frontEnd, frontEnd.ui.screen().focus.window);
+        edited(frontEnd, focus.window);
+    } else if (focus.window == Window::Main && focus.control == 0) {
+        // Characters reach the main window one by one, as its own key presses.
+        for (const char* character = utf8; *character != '\0'; ++character) {
+            letterKey(frontEnd.session, *character);
+        }
     }
 }
 
@@ -195,7 +219,7 @@ void handleEvent(FrontEnd& frontEnd, const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
         if (frontEnd.ui.windowOf(event.key.windowID, window)) {
-            keyDown(frontEnd, window, event.key.keysym);
+            keyDown(frontEnd, window, event.key);
         }
         break;
     case SDL_TEXTINPUT:

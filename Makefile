@@ -3,8 +3,9 @@
 JOBS := 2
 BUILD := build
 WINDOWS_BUILD := build-windows
+DEB_BUILD := build-deb
 
-.PHONY: native windows test test-native test-windows run run-windows dist screenshots bench clean
+.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench clean
 
 native:
 	scripts/install-deps.sh native
@@ -34,7 +35,12 @@ run: native
 run-windows: native windows
 	scripts/run-windows.sh $(WINDOWS_BUILD)
 
-dist: native windows
+# The Debian package, dist/tallyrope_<version>_amd64.deb, from an optimised build of its own.
+deb:
+	scripts/install-deps.sh deb
+	scripts/make-deb.sh $(DEB_BUILD) dist
+
+dist: native windows deb
 	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
 		dist/windows
 	scripts/make-dist-linux.sh $(BUILD)/bin/tallyrope $(BUILD)/puzzles/OnLoad.dat dist/linux
@@ -50,4 +56,4 @@ bench:
 	build-bench/bench/core_bench
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) build-bench dist
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) build-bench dist

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need, only when missing.
-# Usage: scripts/install-deps.sh [native|windows|bench|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|windows|bench|deb|all]   (default: all)
 set -euo pipefail
 
 # The core, its tests and the puzzle store; for the Linux program SDL2 with its mixer, TrueType
-# and image libraries (the icon, PNG screenshots), and the Liberation and DejaVu fonts.
+# and image libraries (the icon, PNG screenshots), and the Liberation and DejaVu fonts; for the
+# test of the Debian package dpkg-shlibdeps and the menu entry's and metadata's validators.
 native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
-    libsdl2-image-dev fonts-liberation2 fonts-dejavu-core)
+    libsdl2-image-dev fonts-liberation2 fonts-dejavu-core dpkg-dev desktop-file-utils appstream)
 # The cross-built program and its test driver (GoogleTest's sources, built with MinGW); Wine on
 # a virtual display to run them; xwd, ImageMagick and xdotool for screenshots; zip for the
 # distribution; Liberation Mono stands in for Courier New under Wine.
@@ -14,13 +15,16 @@ windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wi
     imagemagick xdotool zip fonts-liberation2)
 # The core's benchmark.
 bench=(libbenchmark-dev)
+# The Debian package's checker.
+deb=(lintian)
 
 case "${1:-all}" in
 native) wanted=("${native[@]}") ;;
 windows) wanted=("${windows[@]}") ;;
 bench) wanted=("${native[@]}" "${bench[@]}") ;;
-all) wanted=("${native[@]}" "${windows[@]}") ;;
-*) echo "usage: $0 [native|windows|bench|all]" >&2; exit 2 ;;
+deb) wanted=("${native[@]}" "${deb[@]}") ;;
+all) wanted=("${native[@]}" "${windows[@]}" "${deb[@]}") ;;
+*) echo "usage: $0 [native|windows|bench|deb|all]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -341,6 +341,30 @@ TEST(Icon, HoldsSixteenAndThirtyTwoPixelImages) {
     EXPECT_TRUE(large) << "no 32x32 image";
 }
 
+uint32_t bigEndian32(const Bytes& d, size_t at) {
+    return (uint32_t{d[at]} << 24) | (d[at + 1] << 16) | (d[at + 2] << 8) | d[at + 3];
+}
+
+// A desktop picks the picture by its folder's name, so each must be that size.
+TEST(Icon, TheDesktopThemeHasAnRgbaPictureOfEachFoldersSize) {
+    const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string side = std::to_string(size);
+        Bytes png = readFile("resources/icon/hicolor/" + side + "x" + side + "/apps/tallyrope.png");
+        ASSERT_GE(png.size(), 33u) << size << " pixel icon is missing";
+        EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin())) << size;
+        EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR") << size;
+        EXPECT_EQ(bigEndian32(png, 16), static_cast<uint32_t>(size)) << "width";
+        EXPECT_EQ(bigEndian32(png, 20), static_cast<uint32_t>(size)) << "height";
+        EXPECT_EQ(png[24], 8) << size << " pixel icon's bit depth";
+        EXPECT_EQ(png[25], 6) << size << " pixel icon is not RGBA";
+    }
+    Bytes svg = readFile("resources/icon/hicolor/scalable/apps/tallyrope.svg");
+    const std::string root = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\"";
+    EXPECT_TRUE(svg.size() > root.size() && std::equal(root.begin(), root.end(), svg.begin()))
+        << "the scalable icon is not a 256-unit SVG picture";
+}
+
 TEST(Help, GuideIsACompiledHelpFileTitledForTheViewerCheck) {
     Bytes chm = readFile("help/tallyrope-help.chm");
     ASSERT_GE(chm.size(), 4u) << "help file is missing";

@@ -59,6 +59,10 @@ def main():
     samples, rate, bits = sounds.render_beep()
     _write(ROOT / "resources" / "sounds" / "beep.wav", wave_file.wav_bytes(samples, rate, bits))
     _write(ROOT / "resources" / "icon" / "tallyrope.ico", bitmap_file.ico_bytes(icon.render()))
+    theme = ROOT / "resources" / "icon" / "hicolor"
+    for size in icon.THEME_SIZES:
+        _write(theme / f"{size}x{size}" / "apps" / "tallyrope.png", _rgba_png(icon.picture(size)))
+    _write(theme / "scalable" / "apps" / "tallyrope.svg", icon.scalable().encode())
 
     previews = {
         "main-start": preview.main_window(bitmaps, "start"),
@@ -74,9 +78,15 @@ def main():
     guide = paint.to_image(previews["main-playing"]).resize((600, 413), Image.LANCZOS)
     _write(ROOT / "help" / "images" / "main-window.png", _png(paint.from_image(guide)))
     print(
-        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, beep, icon and previews written",
+        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, beep, icons and previews written",
         file=sys.stderr,
     )
+
+
+def _rgba_png(image):
+    buffer = io.BytesIO()
+    image.save(buffer, "PNG", optimize=True)
+    return buffer.getvalue()
 
 
 def _png(picture):

@@ -17,6 +17,7 @@ if [ ! -f "$play/OnLoad.dat" ] && [ ! -f "$play/TRData.dat" ]; then
     cp "$store" "$play/"
 fi
 echo "Playing from $play (its data files are kept between runs)."
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$play/tallyrope"

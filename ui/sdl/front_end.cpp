@@ -12,7 +12,11 @@ Paths pathsIn(const std::string& dataFolder, const std::string& guide) {
 
 } // namespace
 
-SdlVideo::SdlVideo() : ready(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
+SdlVideo::SdlVideo() {
+    // The windows are painted in software into their own surfaces: no GL is needed.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
 
 SdlVideo::~SdlVideo() {
     if (ready) {

@@ -34,7 +34,7 @@ bool TextReader::open(const std::string& path) {
         return false;
     }
     if (!block_) {
-        block_ = std::make_unique<char[]>(blockSize);
+        block_.reset(new char[blockSize]); // left unfilled: every byte is read before it is used
     }
     return true;
 }

@@ -1,0 +1,133 @@
+#include "storage/record_scan.h"
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define TALLYROPE_AVX2_SEARCH 1
+#include <immintrin.h>
+#endif
+
+namespace tallyrope {
+
+namespace {
+
+// A byte at a time up to `end`, or until `record` hints have ended.
+const char* passBytewise(const char* from, const char* end, std::int64_t record,
+                         std::int64_t& hintEnds, bool& inPhrase) {
+    for (; from < end && hintEnds < record; ++from) {
+        if (inPhrase) {
+            inPhrase = *from != ';';
+        } else if (*from == ':') {
+            inPhrase = true;
+            ++hintEnds;
+        }
+    }
+    return from;
+}
+
+#ifdef TALLYROPE_AVX2_SEARCH
+
+// Bit i is set where byte i of the 64 is the delimiter.
+struct DelimiterBits {
+    std::uint64_t semicolons;
+    std::uint64_t colons;
+};
+
+__attribute__((target("avx2"))) inline std::uint64_t bitsOf(__m256i low, __m256i high,
+                                                            char delimiter) {
+    const __m256i wanted = _mm256_set1_epi8(delimiter);
+    const auto lowBits =
+        static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, wanted)));
+    const auto highBits =
+        static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, wanted)));
+    return lowBits | static_cast<std::uint64_t>(highBits) << 32;
+}
+
+__attribute__((target("avx2"))) inline DelimiterBits delimitersOf(const char* chunk) {
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chunk));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chunk + 32));
+    return {bitsOf(low, high, ';'), bitsOf(low, high, ':')};
+}
+
+// The `wanted` delimiters whose previous delimiter is an `other` one: the ";" that end phrases
+// or the ":" that end hints. `otherWasLast` tells whether the last delimiter before these 64
+// bytes was `other`, and is left telling the same after them. Adding `other` to the bits that
+// are not `wanted` carries each `other` up to the next `wanted` and no further.
+inline std::uint64_t firstAfterOther(std::uint64_t wanted, std::uint64_t other,
+                                     bool& otherWasLast) {
+    const std::uint64_t partial = ~wanted + other;
+    const std::uint64_t sum = partial + otherWasLast;
+    otherWasLast = partial < other || sum < partial;
+    return wanted & sum;
+}
+
+__attribute__((target("avx2"), flatten)) const char*
+passAvx2(const char* from, const char* end, std::int64_t& hintEnds, bool& inPhrase) {
+    std::int64_t phraseEnds = hintEnds + !inPhrase;
+    for (; end - from >= 64; from += 64) {
+        const DelimiterBits bits = delimitersOf(from);
+        phraseEnds += __builtin_popcountll(firstAfterOther(bits.semicolons, bits.colons, inPhrase));
+    }
+    hintEnds = phraseEnds - !inPhrase;
+    return from;
+}
+
+__attribute__((target("avx2"), flatten)) const char* passAvx2To(const char* from, const char* end,
+                                                                std::int64_t record,
+                                                                std::int64_t& hintEnds,
+                                                                bool& inPhrase) {
+    bool inHint = !inPhrase;
+    for (; end - from >= 64; from += 64) {
+        const DelimiterBits bits = delimitersOf(from);
+        std::uint64_t ends = firstAfterOther(bits.colons, bits.semicolons, inHint);
+        const int found = __builtin_popcountll(ends);
+        if (hintEnds + found >= record) {
+            for (std::int64_t skipped = record - hintEnds; skipped > 1; --skipped) {
+                ends &= ends - 1;
+            }
+            hintEnds = record;
+            inPhrase = true;
+            return from + __builtin_ctzll(ends) + 1;
+        }
+        hintEnds += found;
+    }
+    inPhrase = !inHint;
+    return from;
+}
+
+#endif
+
+} // namespace
+
+DelimiterSearch fastestDelimiterSearch() {
+#ifdef TALLYROPE_AVX2_SEARCH
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    return hasAvx2 ? DelimiterSearch::Avx2 : DelimiterSearch::Bytewise;
+#else
+    return DelimiterSearch::Bytewise;
+#endif
+}
+
+void RecordScan::pass(std::string_view bytes) {
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+#ifdef TALLYROPE_AVX2_SEARCH
+    if (search_ == DelimiterSearch::Avx2) {
+        from = passAvx2(from, end, hintEnds_, inPhrase_);
+    }
+#endif
+    const std::int64_t noRecord = INT64_MAX;
+    passBytewise(from, end, noRecord, hintEnds_, inPhrase_);
+}
+
+std::size_t RecordScan::passTo(std::string_view bytes, std::int64_t record) {
+    const char* from = bytes.data();
+    const char* const end = from + bytes.size();
+#ifdef TALLYROPE_AVX2_SEARCH
+    if (search_ == DelimiterSearch::Avx2 && hintEnds_ < record) {
+        from = passAvx2To(from, end, record, hintEnds_, inPhrase_);
+    }
+#endif
+    return static_cast<std::size_t>(passBytewise(from, end, record, hintEnds_, inPhrase_) -
+                                    bytes.data());
+}
+
+} // namespace tallyrope

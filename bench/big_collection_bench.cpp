@@ -11,10 +11,12 @@
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <ctime>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 
@@ -23,27 +25,38 @@ extern char** environ;
 namespace tallyrope::bench {
 namespace {
 
-template <typename Work> double secondsOf(Work work) {
+struct Times {
+    double wall = 0; // seconds
+    double cpu = 0;  // seconds of processor time, the kernel's work for the process included
+};
+
+template <typename Work> Times timesOf(Work work) {
+    const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto end = std::chrono::steady_clock::now();
+    return {std::chrono::duration<double>(end - start).count(),
+            static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
 }
 
 // Times `work` after `prepare` in every iteration, with a plain read of `file` between them.
+// Returns the work's times over all iterations.
 template <typename Prepare, typename Work>
-void againstPlainRead(benchmark::State& state, const std::string& file, Prepare prepare,
-                      Work work) {
+Times againstPlainRead(benchmark::State& state, const std::string& file, Prepare prepare,
+                       Work work) {
     double readSeconds = 0;
-    double workSeconds = 0;
+    Times total;
     for (auto _ : state) {
         prepare();
-        readSeconds += secondsOf([&] { plainRead(file); });
-        const double seconds = secondsOf(work);
-        workSeconds += seconds;
-        state.SetIterationTime(seconds);
+        readSeconds += timesOf([&] { plainRead(file); }).wall;
+        const Times times = timesOf(work);
+        total.wall += times.wall;
+        total.cpu += times.cpu;
+        state.SetIterationTime(times.wall);
     }
     state.counters["plain_read_ms"] = 1000 * readSeconds / static_cast<double>(state.iterations());
-    state.counters["x_plain_read"] = workSeconds / readSeconds;
+    state.counters["x_plain_read"] = total.wall / readSeconds;
+    return total;
 }
 
 // Always the last record: the draw that reads furthest into the file.
@@ -94,45 +107,61 @@ BENCHMARK(LaterNewPuzzle)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
+// Throughput over the store's size, by the clock and by the processor time spent.
+void reportThroughput(benchmark::State& state, const std::string& store, const Times& total) {
+    const double megabytes =
+        static_cast<double>(fileSize(store)) / 1e6 * static_cast<double>(state.iterations());
+    state.counters["MB_per_s"] = megabytes / total.wall;
+    state.counters["cpu_MB_per_s"] = megabytes / total.cpu;
+}
+
 void StartUpUnscrambles100MBStore(benchmark::State& state) {
     const Paths paths = Paths::inFolder(storeFolder());
-    againstPlainRead(
-        state, paths.LoadsFile, [] {}, [&] { OnLoads(paths.LoadsFile, paths.WordsFile); });
-    state.SetBytesProcessed(state.iterations() * fileSize(paths.LoadsFile));
+    // As before a real start-up: the last quit left the notice, and no write is under way.
+    const Times total = againstPlainRead(
+        state, paths.LoadsFile,
+        [&] {
+            writeTextFileSafely(paths.WordsFile, purgeNotice);
+            sync();
+        },
+        [&] { OnLoads(paths.LoadsFile, paths.WordsFile); });
+    reportThroughput(state, paths.LoadsFile, total);
 }
 BENCHMARK(StartUpUnscrambles100MBStore)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void QuitScrambles100MBStore(benchmark::State& state) {
     const Paths paths = Paths::inFolder(storeFolder());
     // The quit purges the working file; start-up brings it back for the next quit.
-    againstPlainRead(
-        state, paths.LoadsFile, [&] { OnLoads(paths.LoadsFile, paths.WordsFile); },
+    const Times total = againstPlainRead(
+        state, paths.LoadsFile,
+        [&] {
+            OnLoads(paths.LoadsFile, paths.WordsFile);
+            sync();
+        },
         [&] { OnExits(paths.WordsFile, paths.LoadsFile); });
-    state.SetBytesProcessed(state.iterations() * fileSize(paths.LoadsFile));
+    reportThroughput(state, paths.LoadsFile, total);
 }
 BENCHMARK(QuitScrambles100MBStore)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The peak memory of one run of the puzzle tool, in KiB.
-long peakKiBOfTool(const std::vector<std::string>& arguments) {
+// The peak memory of one run of the puzzle tool in KiB, as GNU time measures it: the tool is
+// started from that small process, so none of the benchmark's own memory counts.
+long peakKiBOfTool(std::vector<std::string> arguments, const std::string& report) {
+    arguments.insert(arguments.begin(),
+                     {"/usr/bin/time", "-f", "%M", "-o", report, TALLYROPE_PUZZLE_TOOL});
     std::vector<char*> argv;
-    std::string program = TALLYROPE_PUZZLE_TOOL;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = arguments;
-    for (std::string& argument : copies) {
+    for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        throw std::runtime_error("cannot start " + program);
-    }
     int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(program + " failed");
+    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0 ||
+        waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error("cannot run the puzzle tool under /usr/bin/time");
     }
-    return usage.ru_maxrss;
+    long peakKiB = 0;
+    std::ifstream(report) >> peakKiB;
+    return peakKiB;
 }
 
 void PuzzleToolUnpacks100MBStore(benchmark::State& state) {
@@ -140,7 +169,8 @@ void PuzzleToolUnpacks100MBStore(benchmark::State& state) {
     const std::string store = folder + "OnLoad.dat";
     long peakKiB = 0;
     for (auto _ : state) {
-        peakKiB = std::max(peakKiB, peakKiBOfTool({"unpack", store, folder + "unpacked"}));
+        peakKiB = std::max(peakKiB,
+                           peakKiBOfTool({"unpack", store, folder + "unpacked"}, folder + "peak"));
     }
     const double storeMiB = static_cast<double>(fileSize(store)) / (1024 * 1024);
     state.counters["store_MiB"] = storeMiB;

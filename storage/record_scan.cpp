@@ -1,6 +1,6 @@
 #include "storage/record_scan.h"
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#if defined(__GNUC__) && defined(__x86_64__)
 #define TALLYROPE_AVX2_SEARCH 1
 #include <immintrin.h>
 #endif
@@ -52,20 +52,22 @@ __attribute__((target("avx2"))) inline DelimiterBits delimitersOf(const char* ch
 // bytes was `other`, and is left telling the same after them. Adding `other` to the bits that
 // are not `wanted` carries each `other` up to the next `wanted` and no further.
 inline std::uint64_t firstAfterOther(std::uint64_t wanted, std::uint64_t other,
-                                     bool& otherWasLast) {
-    const std::uint64_t partial = ~wanted + other;
-    const std::uint64_t sum = partial + otherWasLast;
-    otherWasLast = partial < other || sum < partial;
+                                     unsigned char& otherWasLast) {
+    unsigned long long sum = 0;
+    otherWasLast = _addcarry_u64(otherWasLast, ~wanted, other, &sum);
     return wanted & sum;
 }
 
 __attribute__((target("avx2"), flatten)) const char*
 passAvx2(const char* from, const char* end, std::int64_t& hintEnds, bool& inPhrase) {
     std::int64_t phraseEnds = hintEnds + !inPhrase;
+    unsigned char colonWasLast = inPhrase;
     for (; end - from >= 64; from += 64) {
         const DelimiterBits bits = delimitersOf(from);
-        phraseEnds += __builtin_popcountll(firstAfterOther(bits.semicolons, bits.colons, inPhrase));
+        phraseEnds +=
+            __builtin_popcountll(firstAfterOther(bits.semicolons, bits.colons, colonWasLast));
     }
+    inPhrase = colonWasLast;
     hintEnds = phraseEnds - !inPhrase;
     return from;
 }
@@ -74,22 +76,24 @@ __attribute__((target("avx2"), flatten)) const char* passAvx2To(const char* from
                                                                 std::int64_t record,
                                                                 std::int64_t& hintEnds,
                                                                 bool& inPhrase) {
-    bool inHint = !inPhrase;
+    std::int64_t toEnd = record - hintEnds;
+    unsigned char semicolonWasLast = !inPhrase;
     for (; end - from >= 64; from += 64) {
         const DelimiterBits bits = delimitersOf(from);
-        std::uint64_t ends = firstAfterOther(bits.colons, bits.semicolons, inHint);
+        std::uint64_t ends = firstAfterOther(bits.colons, bits.semicolons, semicolonWasLast);
         const int found = __builtin_popcountll(ends);
-        if (hintEnds + found >= record) {
-            for (std::int64_t skipped = record - hintEnds; skipped > 1; --skipped) {
+        if (found >= toEnd) {
+            for (; toEnd > 1; --toEnd) {
                 ends &= ends - 1;
             }
             hintEnds = record;
             inPhrase = true;
             return from + __builtin_ctzll(ends) + 1;
         }
-        hintEnds += found;
+        toEnd -= found;
     }
-    inPhrase = !inHint;
+    hintEnds = record - toEnd;
+    inPhrase = !semicolonWasLast;
     return from;
 }
 

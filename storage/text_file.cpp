@@ -8,8 +8,12 @@ namespace tallyrope {
 
 namespace {
 
-// Writes in stretches so that a big text is never copied whole.
+// Text without line feeds goes out as it is; the rest is translated in stretches, so that a big
+// text is never copied whole.
 bool writeInTextMode(std::FILE* file, std::string_view text) {
+    if (text.find('\n') == std::string_view::npos) {
+        return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    }
     std::string bytes;
     for (std::size_t start = 0; start < text.size(); start += TextReader::blockSize) {
         bytes.clear();

@@ -1,5 +1,7 @@
 #include "storage/record_scan.h"
 
+#include <limits>
+
 #if defined(__GNUC__) && defined(__x86_64__)
 #define TALLYROPE_AVX2_SEARCH 1
 #include <immintrin.h>
@@ -118,8 +120,7 @@ void RecordScan::pass(std::string_view bytes) {
         from = passAvx2(from, end, hintEnds_, inPhrase_);
     }
 #endif
-    const std::int64_t noRecord = INT64_MAX;
-    passBytewise(from, end, noRecord, hintEnds_, inPhrase_);
+    passBytewise(from, end, std::numeric_limits<std::int64_t>::max(), hintEnds_, inPhrase_);
 }
 
 std::size_t RecordScan::passTo(std::string_view bytes, std::int64_t record) {

@@ -34,7 +34,7 @@ bool TextReader::open(const std::string& path) {
         return false;
     }
     if (!block_) {
-        block_.reset(new char[blockSize]); // left unfilled: every byte is read before it is used
+        block_.reset(new char[blockSize]); // not cleared: a read fills what is used
     }
     return true;
 }

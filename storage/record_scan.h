@@ -9,11 +9,11 @@
 
 namespace tallyrope {
 
-// How the delimiters are looked for: a byte at a time, or 64 bytes at a time with the AVX2
-// instructions of the processors that have them.
-enum class DelimiterSearch { Bytewise, Avx2 };
+// How the delimiters are looked for: a byte at a time, or 64 bytes at a time with the SSE2
+// instructions of every x86-64 processor or the AVX2 ones of those that have them.
+enum class DelimiterSearch { Bytewise, Sse2, Avx2 };
 
-// Avx2 where this processor runs it.
+// The fastest search this processor runs.
 DelimiterSearch fastestDelimiterSearch();
 
 // Where a pass through the bytes has got to; a copy goes on from the same place.

@@ -8,17 +8,29 @@
 namespace tallyrope {
 namespace {
 
-// Every search this processor runs.
+// Every search this processor runs: those up to the fastest.
 std::vector<DelimiterSearch> searches() {
-    std::vector<DelimiterSearch> found{DelimiterSearch::Bytewise};
-    if (fastestDelimiterSearch() == DelimiterSearch::Avx2) {
-        found.push_back(DelimiterSearch::Avx2);
+    std::vector<DelimiterSearch> found;
+    for (DelimiterSearch search :
+         {DelimiterSearch::Bytewise, DelimiterSearch::Sse2, DelimiterSearch::Avx2}) {
+        found.push_back(search);
+        if (search == fastestDelimiterSearch()) {
+            break;
+        }
     }
     return found;
 }
 
 const char* nameOf(DelimiterSearch search) {
-    return search == DelimiterSearch::Avx2 ? "avx2" : "bytewise";
+    switch (search) {
+    case DelimiterSearch::Bytewise:
+        return "bytewise";
+    case DelimiterSearch::Sse2:
+        return "sse2";
+    case DelimiterSearch::Avx2:
+        return "avx2";
+    }
+    return "?";
 }
 
 std::int64_t phraseEnds(DelimiterSearch search, const std::string& bytes) {

@@ -49,10 +49,6 @@ std::int32_t countPuzzles(const std::string& path) {
     return PuzzleFileReader(path).count();
 }
 
-std::optional<Puzzle> readPuzzle(const std::string& path, std::int32_t index) {
-    return PuzzleFileReader(path).read(index);
-}
-
 std::string serialise(const Puzzle& puzzle) {
     return puzzle.phrase + ";" + puzzle.hint + ":";
 }

@@ -43,9 +43,8 @@ class PuzzleFileReader {
     std::vector<Waypoint> waypoints_; // in the order of the file
 };
 
-// The same, each opening the file for itself.
+// The count of a file of its own.
 std::int32_t countPuzzles(const std::string& path);
-std::optional<Puzzle> readPuzzle(const std::string& path, std::int32_t index);
 
 // The stored form of a record.
 std::string serialise(const Puzzle& puzzle);

@@ -96,10 +96,10 @@ TEST(PuzzleFileReader, CountsAndReadsRecordsAcrossBlocks) {
                                database.startsSecondBlock + 1, database.lineBreakAtEdge,
                                database.lineBreakAtEdge + 1, last, 1, 0}) {
         expectRecord(counted.read(index), database.expected[index], index);
-        expectRecord(readPuzzle(path, index), database.expected[index], index);
+        expectRecord(PuzzleFileReader(path).read(index), database.expected[index], index);
     }
     EXPECT_EQ(counted.read(last + 1), std::nullopt);
-    EXPECT_EQ(readPuzzle(path, last + 1), std::nullopt);
+    EXPECT_EQ(PuzzleFileReader(path).read(last + 1), std::nullopt);
 }
 
 } // namespace

@@ -27,14 +27,21 @@ std::int32_t PuzzleFileReader::count() {
 }
 
 std::optional<Puzzle> PuzzleFileReader::read(std::int32_t index) {
+    if (index < 0) {
+        return std::nullopt;
+    }
     // The record starts after the ":" of hint number `index`: at the last waypoint passed
     // before that hint ended, or at the start of the file.
     const auto after = std::partition_point(
         waypoints_.begin(), waypoints_.end(),
         [index](const Waypoint& waypoint) { return waypoint.scan.hintEnds() < index; });
-    const Waypoint start = after == waypoints_.begin() ? Waypoint{0, RecordScan()} : *(after - 1);
-    if (index < 0 || !reader_.seek(start.position)) {
-        return std::nullopt;
+    Waypoint start = after == waypoints_.begin() ? Waypoint{0, RecordScan()} : *(after - 1);
+    // A waypoint further than the C library can seek gives way to the start of the file.
+    if (!reader_.seek(start.position)) {
+        start = Waypoint{0, RecordScan()};
+        if (!reader_.seek(0)) {
+            return std::nullopt;
+        }
     }
     RecordScan scan = start.scan;
     reader_.scanStored([&](std::string_view bytes) { return scan.passTo(bytes, index); });

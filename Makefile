@@ -48,7 +48,7 @@ dist: native windows deb
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots
 
-# Start-up and a click's cost in the core, optimised, over the shipped collection.
+# The core's costs, optimised: over the shipped collection, then over big generated files.
 bench:
 	scripts/install-deps.sh bench
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release

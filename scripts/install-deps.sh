@@ -13,8 +13,8 @@ native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev lib
 # distribution; Liberation Mono stands in for Courier New under Wine.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb x11-apps
     imagemagick xdotool zip fonts-liberation2)
-# The core's benchmark.
-bench=(libbenchmark-dev)
+# The core's benchmark, and GNU time for the puzzle tool's peak memory.
+bench=(libbenchmark-dev time)
 # The Debian package's checker.
 deb=(lintian)
 

@@ -1,15 +1,15 @@
 #include "state/random.h"
 
-#include <cstdlib>
+#include <limits>
 
 namespace tallyrope {
 
 void CLibraryRandom::seed(unsigned value) {
-    std::srand(value);
+    engine_.seed(value);
 }
 
 int CLibraryRandom::next() {
-    return std::rand();
+    return std::uniform_int_distribution<int>(0, std::numeric_limits<int>::max())(engine_);
 }
 
 } // namespace tallyrope

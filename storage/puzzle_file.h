@@ -1,11 +1,13 @@
 // The puzzle database file: records of phrase ";" hint ":" back to back, nothing between them.
 #pragma once
 
+#include "storage/record_scan.h"
 #include "storage/text_file.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyrope {
 
@@ -18,12 +20,31 @@ struct Puzzle {
 // read ended; the hint read is made only after a phrase ended by ";".
 FieldEnd readRecord(TextReader& reader, Puzzle& puzzle);
 
-// The number of complete records, those whose phrase is ended by ";"; 0 when the file cannot
-// be opened.
-std::int32_t countPuzzles(const std::string& path);
+// The file open for counting its records and reading one of them by number. The records before
+// the one read are gone through without being built. A count notes where it was at the start
+// of each block, so that a read after it begins near its record rather than at the start.
+class PuzzleFileReader {
+  public:
+    explicit PuzzleFileReader(const std::string& path) { reader_.open(path); }
 
-// Record `index` (the first is 0); nothing when the file cannot be opened or is shorter.
-std::optional<Puzzle> readPuzzle(const std::string& path, std::int32_t index);
+    // The number of complete records, those whose phrase is ended by ";"; 0 when the file
+    // cannot be opened.
+    std::int32_t count();
+    // Record `index` (the first is 0); nothing when the file cannot be opened or is shorter.
+    std::optional<Puzzle> read(std::int32_t index);
+
+  private:
+    struct Waypoint {
+        std::int64_t position;
+        RecordScan scan; // as it stood at `position`
+    };
+
+    TextReader reader_;
+    std::vector<Waypoint> waypoints_; // in the order of the file
+};
+
+// The count of a file of its own.
+std::int32_t countPuzzles(const std::string& path);
 
 // The stored form of a record.
 std::string serialise(const Puzzle& puzzle);

@@ -1,9 +1,6 @@
 #include "storage/puzzle_store.h"
 
-#include "storage/text_file.h"
-
 #include <array>
-#include <optional>
 
 namespace tallyrope {
 
@@ -13,33 +10,83 @@ namespace {
 // the end-of-file mark, so the store passes through text mode unchanged.
 constexpr std::array<unsigned char, 10> shiftCycle = {7, 2, 9, 253, 5, 10, 251, 6, 254, 8};
 
-std::string shifted(std::string bytes, int direction) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned amount = shiftCycle[i % shiftCycle.size()];
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        bytes[i] = static_cast<char>((byte + 256 + direction * static_cast<int>(amount)) % 256);
+// The cycle over and over, long enough for a run of bytes from any place. A run is a whole
+// number of cycles, so it ends at the place where it started, and long enough for the
+// compiler to shift many bytes at once. Bytes wrap modulo 256 as unsigned chars do, so a shift
+// down adds the amount's complement.
+constexpr std::size_t runLength = 8 * shiftCycle.size();
+using RepeatedCycle = std::array<unsigned char, runLength + shiftCycle.size()>;
+
+constexpr RepeatedCycle repeated(int direction) {
+    RepeatedCycle amounts{};
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        amounts[i] = static_cast<unsigned char>(direction * shiftCycle[i % shiftCycle.size()]);
     }
-    return bytes;
+    return amounts;
 }
+
+constexpr RepeatedCycle shiftsUp = repeated(+1);
+constexpr RepeatedCycle shiftsDown = repeated(-1);
 
 } // namespace
 
+void ShiftCycle::scramble(std::string& bytes) {
+    shift(bytes, shiftsUp.data());
+}
+
+void ShiftCycle::unscramble(std::string& bytes) {
+    shift(bytes, shiftsDown.data());
+}
+
+void ShiftCycle::shift(std::string& text, const unsigned char* amounts) {
+    auto* bytes = reinterpret_cast<unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    for (; i + runLength <= size; i += runLength) {
+        const unsigned char* run = amounts + place_;
+        for (std::size_t k = 0; k < runLength; ++k) {
+            bytes[i + k] = static_cast<unsigned char>(bytes[i + k] + run[k]);
+        }
+    }
+    for (; i < size; ++i) {
+        bytes[i] = static_cast<unsigned char>(bytes[i] + amounts[place_]);
+        place_ = place_ + 1 == shiftCycle.size() ? 0 : place_ + 1;
+    }
+}
+
 std::string scramble(std::string plain) {
-    return shifted(std::move(plain), +1);
+    ShiftCycle().scramble(plain);
+    return plain;
 }
 
 std::string unscramble(std::string stored) {
-    return shifted(std::move(stored), -1);
+    ShiftCycle().unscramble(stored);
+    return stored;
+}
+
+Transfer packStore(const std::string& plainPath, const std::string& storePath,
+                   EndMarkInStore endMark) {
+    ShiftCycle cycle;
+    return transformTextFile(plainPath, storePath, [&](std::string& text) {
+        cycle.scramble(text);
+        return endMark == EndMarkInStore::Written || text.find(endOfFileMark) == std::string::npos;
+    });
+}
+
+Transfer unpackStore(const std::string& storePath, const std::string& plainPath) {
+    ShiftCycle cycle;
+    return transformTextFile(storePath, plainPath, [&](std::string& text) {
+        cycle.unscramble(text);
+        return true;
+    });
 }
 
 bool OnLoads(const std::string& LoadsFile, const std::string& WordsFile) {
-    const std::optional<std::string> stored = readTextFile(LoadsFile);
-    return stored && writeTextFileSafely(WordsFile, unscramble(*stored));
+    return unpackStore(LoadsFile, WordsFile) == Transfer::Done;
 }
 
 bool OnExits(const std::string& WordsFile, const std::string& LoadsFile) {
-    const std::optional<std::string> plain = readTextFile(WordsFile);
-    return plain && writeTextFileSafely(LoadsFile, scramble(*plain)) &&
+    return packStore(WordsFile, LoadsFile, EndMarkInStore::Written) == Transfer::Done &&
            writeTextFileSafely(WordsFile, purgeNotice);
 }
 

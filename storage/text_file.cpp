@@ -1,5 +1,6 @@
 #include "storage/text_file.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -7,102 +8,81 @@ namespace tallyrope {
 
 namespace {
 
-constexpr char endOfFileMark = 0x1A;
-
-class FileCloser {
-  public:
-    explicit FileCloser(std::FILE* file) : file_(file) {}
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-    ~FileCloser() {
-        if (file_ != nullptr) {
-            std::fclose(file_);
+// Text without line feeds goes out as it is; the rest is translated in stretches, so that a big
+// text is never copied whole.
+bool writeInTextMode(std::FILE* file, std::string_view text) {
+    if (text.find('\n') == std::string_view::npos) {
+        return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    }
+    std::string bytes;
+    for (std::size_t start = 0; start < text.size(); start += TextReader::blockSize) {
+        bytes.clear();
+        appendToTextMode(bytes, text.substr(start, TextReader::blockSize));
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+            return false;
         }
     }
-    // Closes now; false when the close (and so the final flush) failed.
-    bool close() {
-        const bool ok = std::fclose(file_) == 0;
+    return true;
+}
+
+// A temporary file beside `path` that takes the place of the file only once it is complete.
+class ReplacingWriter {
+  public:
+    explicit ReplacingWriter(const std::string& path)
+        : path_(path), temporary_(path + ".tmp"), file_(std::fopen(temporary_.c_str(), "wb")) {}
+    ReplacingWriter(const ReplacingWriter&) = delete;
+    ReplacingWriter& operator=(const ReplacingWriter&) = delete;
+    ~ReplacingWriter() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+            std::remove(temporary_.c_str());
+        }
+    }
+
+    bool isOpen() const { return file_ != nullptr; }
+    bool write(std::string_view text) { return writeInTextMode(file_, text); }
+
+    // Closes the temporary file, flushing it, and renames it over the file. False when either
+    // fails; the file is then as it was and the temporary file is gone.
+    bool commit() {
+        const bool closed = std::fclose(file_) == 0;
         file_ = nullptr;
-        return ok;
+        std::error_code error;
+        if (closed) {
+            std::filesystem::rename(temporary_, path_, error);
+        }
+        if (!closed || error) {
+            std::remove(temporary_.c_str());
+            return false;
+        }
+        return true;
     }
 
   private:
+    std::string path_;
+    std::string temporary_;
     std::FILE* file_;
 };
 
-bool writeAll(std::FILE* file, std::string_view text) {
-    const std::string bytes = toTextMode(text);
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-           std::fflush(file) == 0;
-}
-
 } // namespace
 
-std::string toTextMode(std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
-    for (char c : text) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
+std::optional<std::string> readTextFile(const std::string& path) {
+    TextReader reader;
+    if (!reader.open(path)) {
+        return std::nullopt;
     }
-    return bytes;
-}
-
-std::string fromTextMode(std::string_view bytes) {
     std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == endOfFileMark) {
-            break;
-        }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            continue;
-        }
-        text += c;
+    while (reader.readText(text)) {
+    }
+    if (reader.failed()) {
+        return std::nullopt;
     }
     return text;
 }
 
-std::optional<std::string> readTextFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    FileCloser closer(file);
-    std::string bytes;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-    }
-    if (std::ferror(file)) {
-        return std::nullopt;
-    }
-    return fromTextMode(bytes);
-}
-
 bool writeTextFileSafely(const std::string& path, std::string_view text) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    FileCloser closer(file);
-    const bool written = writeAll(file, text);
-    if (!closer.close() || !written) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    ReplacingWriter writer(path);
+    return writer.isOpen() && writer.write(text) && writer.commit();
 }
 
 bool appendTextFile(const std::string& path, std::string_view text) {
@@ -110,63 +90,34 @@ bool appendTextFile(const std::string& path, std::string_view text) {
     if (file == nullptr) {
         return false;
     }
-    FileCloser closer(file);
-    const bool written = writeAll(file, text);
-    return closer.close() && written;
+    const bool written = writeInTextMode(file, text);
+    return std::fclose(file) == 0 && written;
 }
 
-TextReader::~TextReader() {
-    close();
-}
-
-bool TextReader::open(const std::string& path) {
-    close();
-    file_ = std::fopen(path.c_str(), "rb");
-    ended_ = false;
-    return file_ != nullptr;
-}
-
-void TextReader::close() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
+Transfer transformTextFile(const std::string& from, const std::string& to,
+                           const std::function<bool(std::string& text)>& change) {
+    TextReader reader;
+    if (!reader.open(from)) {
+        return Transfer::CannotRead;
     }
-    ended_ = false;
-}
-
-int TextReader::next() {
-    int c = std::fgetc(file_);
-    if (c == '\r') {
-        const int following = std::fgetc(file_);
-        if (following == '\n') {
-            c = '\n';
-        } else if (following != EOF) {
-            std::ungetc(following, file_);
+    ReplacingWriter writer(to);
+    if (!writer.isOpen()) {
+        return Transfer::CannotWrite;
+    }
+    std::string text;
+    while (reader.readText(text)) {
+        if (!change(text)) {
+            return Transfer::Refused;
         }
-    }
-    if (c == EOF || c == static_cast<unsigned char>(endOfFileMark)) {
-        ended_ = true;
-        return -1;
-    }
-    return c;
-}
-
-FieldEnd TextReader::readField(std::string& target, char delimiter) {
-    if (!good()) {
-        return FieldEnd::Failed;
-    }
-    target.clear();
-    int c = next();
-    if (c < 0) {
-        return FieldEnd::Failed;
-    }
-    for (; c >= 0; c = next()) {
-        if (c == static_cast<unsigned char>(delimiter)) {
-            return FieldEnd::Delimiter;
+        if (!writer.write(text)) {
+            return Transfer::CannotWrite;
         }
-        target += static_cast<char>(c);
+        text.clear();
     }
-    return FieldEnd::EndOfFile;
+    if (reader.failed()) {
+        return Transfer::CannotRead;
+    }
+    return writer.commit() ? Transfer::Done : Transfer::CannotWrite;
 }
 
 } // namespace tallyrope

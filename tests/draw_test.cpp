@@ -2,9 +2,12 @@
 #include "test_support.h"
 
 #include "editor/add_puzzle.h"
+#include "game/choose_word.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace tallyrope {
 namespace {
@@ -149,6 +152,49 @@ TEST(Draw, TheGeneratorIsSeededOnceFromTheClock) {
     ASSERT_EQ(t.random.seeds.size(), 1u);
     EXPECT_GE(t.random.seeds.front(), before);
     EXPECT_LE(t.random.seeds.front(), before + 5);
+}
+
+TEST(Draw, EveryRecordOfAHundredThousandCanBeDrawn) {
+    Table t;
+    std::string database;
+    for (int i = 0; i < 100'000; ++i) {
+        database += "phrase;hint " + std::to_string(i) + ":";
+    }
+    t.puzzles(database);
+    for (int record : {99'999, 0, 32'767, 32'768, 65'536, 99'998}) {
+        EXPECT_EQ(hintDrawn(t, record), "hint " + std::to_string(record));
+    }
+    EXPECT_EQ(t.game.gRandom, 100'000);
+}
+
+TEST(Draw, TheTopNumbersThatWouldFavourTheFirstRecordsAreDrawnAgain) {
+    test::FixedRandom random;
+    // 2^31 = 715827882 * 3 + 2: the last two numbers would give records 0 and 1 a draw more.
+    random.draws = {2'147'483'646, 2'147'483'647, 2'147'483'645};
+    EXPECT_EQ(drawRecord(random, 3), 2);
+    EXPECT_TRUE(random.draws.empty());
+    // 2^31 = 21474 * 100000 + 83648.
+    random.draws = {2'147'400'000, 2'147'399'999};
+    EXPECT_EQ(drawRecord(random, 100'000), 99'999);
+    random.draws = {2'147'483'647};
+    EXPECT_EQ(drawRecord(random, 1 << 30), (1 << 30) - 1) << "a count that divides 2^31";
+}
+
+TEST(Draw, TheGameGeneratorReachesEveryOneOfAHundredThousandRecords) {
+    CLibraryRandom random;
+    random.seed(20261208);
+    std::vector<bool> drawn(100'000);
+    int notYetDrawn = 100'000;
+    for (int draw = 0; draw < 3'000'000 && notYetDrawn > 0; ++draw) {
+        const std::int32_t record = drawRecord(random, 100'000);
+        ASSERT_GE(record, 0);
+        ASSERT_LT(record, 100'000);
+        if (!drawn[record]) {
+            drawn[record] = true;
+            --notYetDrawn;
+        }
+    }
+    EXPECT_EQ(notYetDrawn, 0);
 }
 
 TEST(Draw, TheHintIsShownAsStoredAndThePhraseInCapitals) {

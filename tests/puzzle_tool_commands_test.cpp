@@ -55,6 +55,21 @@ TEST(PuzzleTool, PackRefusesBytesTheStoreCannotKeep) {
     EXPECT_EQ(folder.read("OnLoad.dat"), "older store");
 }
 
+TEST(PuzzleTool, PackRefusingBytesInALaterBlockLeavesNoPartOfTheStore) {
+    TempFolder folder;
+    std::string plain(3 * TextReader::blockSize, 'x');
+    // In the third block, at the first place of the cycle, where it would become 0x1A.
+    const std::size_t firstPlace = (2 * TextReader::blockSize + 9) / 10 * 10;
+    plain[firstPlace] = '\x13';
+    folder.write("TRData.plain", plain);
+    folder.write("OnLoad.dat", "older store");
+    const ToolRun run = runTool({"pack", folder.path("TRData.plain"), folder.path("OnLoad.dat")});
+    EXPECT_EQ(run.exitCode, exitFailure);
+    EXPECT_NE(run.err.find("cannot keep"), std::string::npos) << run.err;
+    EXPECT_TRUE(folder.read("OnLoad.dat") == "older store");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"OnLoad.dat", "TRData.plain"}));
+}
+
 TEST(PuzzleTool, ListsAPlainDatabaseOrAStore) {
     TempFolder folder;
     folder.write("TRData.plain", database);

@@ -172,6 +172,32 @@ TEST(Quit, AStoreInAFolderWithoutWritePermissionLosesNothing) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"TRData.dat", "locked"}));
 }
 
+TEST(Quit, AStoreOfManyBlocksKeepsTheShiftCycleGoingFromBlockToBlock) {
+    // The amounts every store has used, place by place.
+    const unsigned char cycle[cycleLength] = {7, 2, 9, 253, 5, 10, 251, 6, 254, 8};
+    constexpr std::size_t block = TextReader::blockSize;
+    TempFolder folder;
+    const std::string database =
+        std::string(block - 1, 'a') + "\r\n" + std::string(2 * block + 3, 'b') + "phrase;hint:";
+    const std::string text =
+        std::string(block - 1, 'a') + "\n" + std::string(2 * block + 3, 'b') + "phrase;hint:";
+    folder.write("TRData.dat", database);
+
+    ASSERT_TRUE(OnExits(folder.path("TRData.dat"), folder.path("OnLoad.dat")));
+
+    const std::optional<std::string> stored = folder.read("OnLoad.dat");
+    ASSERT_TRUE(stored);
+    ASSERT_EQ(stored->size(), text.size());
+    std::size_t wrongBytes = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wrongBytes += shiftAt(text, *stored, i) != cycle[i % cycleLength];
+    }
+    EXPECT_EQ(wrongBytes, 0u);
+
+    ASSERT_TRUE(OnLoads(folder.path("OnLoad.dat"), folder.path("TRData.dat")));
+    EXPECT_TRUE(folder.read("TRData.dat") == database);
+}
+
 TEST(StartUp, AnEmptyStoreEmptiesTheDatabase) {
     TempFolder folder;
     folder.write("OnLoad.dat", "");

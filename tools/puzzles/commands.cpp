@@ -138,24 +138,33 @@ class Tool {
         return exitSuccess;
     }
 
-    int pack(const std::string& plainPath, const std::string& storePath) {
-        const std::optional<std::string> plain = read(plainPath);
-        if (!plain) {
+    // Reports a transfer between files as read and write report theirs.
+    int reportTransfer(Transfer transfer, const std::string& from, const std::string& to) {
+        switch (transfer) {
+        case Transfer::Done:
+            return exitSuccess;
+        case Transfer::CannotRead:
+            err_ << programName << "cannot read " << from << "\n";
             return exitFailure;
-        }
-        const std::string stored = scramble(*plain);
-        if (fromTextMode(toTextMode(stored)) != stored) {
-            err_ << programName << plainPath
+        case Transfer::CannotWrite:
+            err_ << programName << "cannot write " << to << "; it is left as it was\n";
+            return exitFailure;
+        case Transfer::Refused:
+            err_ << programName << from
                  << " holds control bytes that the store cannot keep; only printable bytes, "
                     "tabs and line breaks can be stored\n";
             return exitFailure;
         }
-        return write(storePath, stored);
+        return exitFailure;
+    }
+
+    int pack(const std::string& plainPath, const std::string& storePath) {
+        return reportTransfer(packStore(plainPath, storePath, EndMarkInStore::Refused), plainPath,
+                              storePath);
     }
 
     int unpack(const std::string& storePath, const std::string& plainPath) {
-        const std::optional<std::string> stored = read(storePath);
-        return stored ? write(plainPath, unscramble(*stored)) : exitFailure;
+        return reportTransfer(unpackStore(storePath, plainPath), storePath, plainPath);
     }
 
     int list(const std::string& path, bool fromStore) {

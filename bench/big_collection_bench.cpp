@@ -6,7 +6,7 @@
 #include "storage/puzzle_store.h"
 #include "ui/control_ids.h"
 #include "ui/fake/recording_ui.h"
-#include "ui/routing.h"
+#include "app/routing.h"
 
 #include <benchmark/benchmark.h>
 

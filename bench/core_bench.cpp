@@ -30,7 +30,7 @@ struct PlayFolder {
     fs::path folder;
     Paths paths;
     RecordingUi ui;
-    CLibraryRandom random;
+    MersenneRandom random;
     Session session;
 };
 

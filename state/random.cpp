@@ -4,11 +4,11 @@
 
 namespace tallyrope {
 
-void CLibraryRandom::seed(unsigned value) {
+void MersenneRandom::seed(unsigned value) {
     engine_.seed(value);
 }
 
-int CLibraryRandom::next() {
+int MersenneRandom::next() {
     return std::uniform_int_distribution<int>(0, std::numeric_limits<int>::max())(engine_);
 }
 

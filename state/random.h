@@ -15,7 +15,7 @@ class Random {
 
 // The standard library's Mersenne Twister: the same range on every platform, where the C
 // library's rand() stops at 32767 on some.
-class CLibraryRandom final : public Random {
+class MersenneRandom final : public Random {
   public:
     void seed(unsigned value) override;
     int next() override;

@@ -181,7 +181,7 @@ TEST(Draw, TheTopNumbersThatWouldFavourTheFirstRecordsAreDrawnAgain) {
 }
 
 TEST(Draw, TheGameGeneratorReachesEveryOneOfAHundredThousandRecords) {
-    CLibraryRandom random;
+    MersenneRandom random;
     random.seed(20261208);
     std::vector<bool> drawn(100'000);
     int notYetDrawn = 100'000;

@@ -33,7 +33,7 @@ struct FrontEnd {
     SoundPlayer sounds;
     Bitmaps bitmaps;
     SdlUi ui;
-    CLibraryRandom random;
+    MersenneRandom random;
     Session session;
     // The caret blinks from the last edit on, so that it shows while the player types.
     Uint32 caretSince = 0;

@@ -16,7 +16,7 @@ struct FrontEnd {
 
     HINSTANCE instance;
     Win32Ui ui;
-    CLibraryRandom random;
+    MersenneRandom random;
     Session session;
 };
 

@@ -122,6 +122,10 @@ TEST(SdlProgram, WindowsShowTheirBitmapsAndTheButtonHeldDownShowsItsPressedFace)
     EXPECT_EQ(game.text(id::hGiveHint), "Circus tent");
     game.clickControl(id::hConsole);
     EXPECT_EQ(game.pixel(Window::AddPuzzles, {300, 20}), test::bitmapPixel(100, {300, 20}));
+    game.clickControl(id::hNoCon);
+    game.click(Window::Main, {5, 5}); // the title strip shows the message window
+    EXPECT_EQ(game.pixel(Window::Message, {20, 50}), test::bitmapPixel(1870, {20, 50}));
+    EXPECT_EQ(game.pixel(Window::Message, {150, 70}), test::bitmapPixel(2300, {12, 6}));
 }
 
 } // namespace

@@ -17,7 +17,6 @@ constexpr SDL_Color fieldGrey{192, 192, 192, 255};
 constexpr SDL_Color black{0, 0, 0, 255};
 constexpr SDL_Color selectionBack{0, 0, 128, 255};
 constexpr SDL_Color selectionText{255, 255, 255, 255};
-constexpr int editMargin = 1;
 
 SDL_Rect sdlRect(const Rect& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
@@ -25,14 +24,6 @@ SDL_Rect sdlRect(const Rect& rect) {
 
 Uint32 mapped(SDL_Surface* target, SDL_Color colour) {
     return SDL_MapRGB(target->format, colour.r, colour.g, colour.b);
-}
-
-int textWidth(TTF_Font* font, const std::string& bytes) {
-    int width = 0;
-    if (!bytes.empty()) {
-        TTF_SizeUTF8(font, toUtf8(bytes).c_str(), &width, nullptr);
-    }
-    return width;
 }
 
 // Draws one line of Windows-1252 text with its top-left corner at (x, y), clipped by the

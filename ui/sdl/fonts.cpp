@@ -1,5 +1,7 @@
 #include "ui/sdl/fonts.h"
 
+#include "ui/sdl/code_page.h"
+
 #include <string>
 #include <vector>
 
@@ -96,6 +98,14 @@ bool Fonts::complete() const {
         if (!font)
             return false;
     return true;
+}
+
+int textWidth(TTF_Font* font, const std::string& bytes) {
+    int width = 0;
+    if (!bytes.empty()) {
+        TTF_SizeUTF8(font, toUtf8(bytes).c_str(), &width, nullptr);
+    }
+    return width;
 }
 
 } // namespace tallyrope

@@ -6,6 +6,7 @@
 #include <SDL_ttf.h>
 
 #include <array>
+#include <string>
 
 namespace tallyrope {
 
@@ -36,5 +37,8 @@ class Fonts {
     std::array<TTF_Font*, 3> owned_{};
     std::array<TTF_Font*, 3> shown_{};
 };
+
+// The width in pixels of a line of Windows-1252 text in `font`.
+int textWidth(TTF_Font* font, const std::string& bytes);
 
 } // namespace tallyrope

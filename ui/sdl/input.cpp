@@ -10,9 +10,6 @@ namespace tallyrope {
 
 namespace {
 
-// Edit boxes keep this many pixels clear at the left of their text.
-constexpr int editMargin = 1;
-
 bool isButton(int id) {
     const ControlRow* row = findControl(id);
     return row != nullptr && row->kind == ControlKind::OwnerDrawnButton;
@@ -29,11 +26,7 @@ EditBox* focusedEdit(FrontEnd& frontEnd) {
 std::size_t indexAt(FrontEnd& frontEnd, int id, Point client) {
     const ControlState& control = *frontEnd.ui.screen().find(id);
     TTF_Font* font = frontEnd.fonts.font(control.row->font);
-    const auto width = [font](const std::string& prefix) {
-        int w = 0;
-        TTF_SizeUTF8(font, toUtf8(prefix).c_str(), &w, nullptr);
-        return w;
-    };
+    const auto width = [font](const std::string& prefix) { return textWidth(font, prefix); };
     return nearestIndex(control.edit->text(), client.x - control.row->x - editMargin, width);
 }
 

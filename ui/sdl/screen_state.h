@@ -12,6 +12,9 @@
 
 namespace tallyrope {
 
+// Edit boxes keep this many pixels clear at each side of their text.
+constexpr int editMargin = 1;
+
 struct ControlState {
     const ControlRow* row = nullptr;
     std::string text;              // text statics

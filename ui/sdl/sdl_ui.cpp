@@ -6,15 +6,13 @@
 
 #include <SDL_ttf.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
 namespace tallyrope {
 
 namespace {
-
-// Edit boxes keep this many pixels clear at each side of their text.
-constexpr int editMargin = 1;
 
 std::size_t slot(Window window) {
     return static_cast<std::size_t>(window);
@@ -46,12 +44,10 @@ SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds) : fonts_(fonts), sounds_(s
         state.visible = row.visible;
         if (row.kind == ControlKind::Edit) {
             const int id = row.id;
+            TTF_Font* font = fonts_.font(row.font);
             state.edit =
-                std::make_unique<EditBox>(row.textLimit, [this, id](const std::string& text) {
-                    int width = 0;
-                    TTF_SizeUTF8(fonts_.font(ControlFont::System), toUtf8(text).c_str(), &width,
-                                 nullptr);
-                    return width <= editWidth(id);
+                std::make_unique<EditBox>(row.textLimit, [this, id, font](const std::string& text) {
+                    return textWidth(font, text) <= editWidth(id);
                 });
         } else {
             state.text = row.text;

@@ -40,10 +40,12 @@ deb:
 	scripts/install-deps.sh deb
 	scripts/make-deb.sh $(DEB_BUILD) dist
 
+# The Linux zip takes the package's optimised program, not the tests' checking build.
 dist: native windows deb
 	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
 		dist/windows
-	scripts/make-dist-linux.sh $(BUILD)/bin/tallyrope $(BUILD)/puzzles/OnLoad.dat dist/linux
+	scripts/make-dist-linux.sh $(DEB_BUILD)/bin/tallyrope $(DEB_BUILD)/puzzles/OnLoad.dat \
+		dist/linux
 
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots

@@ -15,7 +15,7 @@ for file in "$program" "$store" "$help"; do
 done
 
 # The program must run on a bare Windows: it may import nothing but the system's own DLLs.
-system_dlls='^(KERNEL32|USER32|GDI32|WINMM|SHELL32|msvcrt)\.dll$'
+system_dlls='^(KERNEL32|USER32|GDI32|WINMM|SHELL32|COMCTL32|msvcrt)\.dll$'
 foreign=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p' |
     grep -Eiv "$system_dlls" || true)
 if [ -n "$foreign" ]; then

@@ -1,6 +1,6 @@
-// The working puzzle file from any bytes, read as a new round, the viewer and the console read
-// and change it: each finds the records the puzzle tool's independent split finds, the count
-// is their number, a delete takes only the record on view and an added puzzle comes last.
+// The working puzzle file from any bytes, as a new round, the viewer and the console read and
+// change it: each finds the records that the puzzle tool's own split finds, the count is their
+// number, a delete takes only the record on view and an added puzzle comes last.
 #include "fuzz_support.h"
 
 #include "app/routing.h"
@@ -34,15 +34,8 @@ bool same(const std::optional<Puzzle>& read, const Puzzle& expected) {
 }
 
 bool same(const Records& a, const Records& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (!same(a[i], b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Puzzle& x, const Puzzle& y) { return same(x, y); });
 }
 
 // One record before the bytes, long enough that these start `before` bytes ahead of the
@@ -115,34 +108,22 @@ std::size_t reviewAll(Table& t, const Records& records) {
     }
 }
 
-} // namespace
-} // namespace tallyrope::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tallyrope;
-    using namespace tallyrope::fuzz;
-    const ScratchFolder& folder = emptyScratchFolder();
-    Input input(data, size);
-    const std::uint8_t how = input.byte();
-    const int number = input.byte();
-    const std::string path = folder.path("TRData.dat");
-    const std::string bytes = input.rest();
-    if (how & 1) {
-        const Puzzle filler = recordFilling(how);
-        writeBytes(path, serialise(filler) + bytes);
-        Records records{filler};
-        for (const puzzles::DatabaseRecord& record :
-             puzzles::splitDatabase(fromTextMode(bytes)).records) {
-            records.push_back(record.puzzle);
-        }
-        readByNumber(path, records);
-        return 0;
+// The bytes just before and after the start of the reader's second block, behind one long record.
+void readAcrossBlocks(const std::string& path, std::uint8_t before, const std::string& bytes) {
+    const Puzzle filler = recordFilling(before);
+    writeBytes(path, serialise(filler) + bytes);
+    Records records{filler};
+    for (const puzzles::DatabaseRecord& record :
+         puzzles::splitDatabase(fromTextMode(bytes)).records) {
+        records.push_back(record.puzzle);
     }
-    writeBytes(path, bytes);
+    readByNumber(path, records);
+}
+
+void playWithTheFile(const std::string& folder, const std::string& path, int number) {
     Records records = recordsOf(path);
     readByNumber(path, records);
-
-    Table t(folder.prefix(), number);
+    Table t(folder, number);
     drawOne(t, records, number);
     const std::size_t reachable = reviewAll(t, records);
     if (reachable > 0) {
@@ -162,5 +143,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(same(recordsOf(path), records));
     FUZZ_CHECK(t.session.game.gRandom == countPuzzles(path));
     readByNumber(path, records);
+}
+
+} // namespace
+} // namespace tallyrope::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tallyrope::fuzz;
+    const ScratchFolder& folder = emptyScratchFolder();
+    const std::string path = folder.path("TRData.dat");
+    Input input(data, size);
+    const std::uint8_t how = input.byte();
+    const int number = input.byte();
+    if (how & 1) {
+        readAcrossBlocks(path, how, input.rest());
+    } else {
+        writeBytes(path, input.rest());
+        playWithTheFile(folder.prefix(), path, number);
+    }
     return 0;
 }

@@ -4,8 +4,11 @@ JOBS := 2
 BUILD := build
 WINDOWS_BUILD := build-windows
 DEB_BUILD := build-deb
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench clean
+.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench fuzz \
+	clean
 
 native:
 	scripts/install-deps.sh native
@@ -57,5 +60,13 @@ bench:
 	cmake --build build-bench -j $(JOBS) --target core_bench
 	build-bench/bench/core_bench
 
+# Every reader and a whole session under libFuzzer, FUZZ_SECONDS each, built with clang.
+fuzz:
+	scripts/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTALLYROPE_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) build-bench dist
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) $(FUZZ_BUILD) build-bench dist

@@ -3,9 +3,14 @@
 #include "storage/config_file.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
+#include "storage/writable_folder.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
+
+const char* const unwritableFolderMessage =
+    "Tallyrope cannot create files in its folder, so your scores and the puzzles you add will "
+    "not be kept. Move the game to a folder you can write to.";
 
 void showSavedScores(Session& s) {
     loadScores(s.stats, s.paths.ScoreFile);
@@ -19,6 +24,10 @@ void showSavedScores(Session& s) {
 }
 
 bool startUp(Session& s, WindowMaker& windows) {
+    // Said before anything is played: otherwise scores and added puzzles vanish unnoticed.
+    if (!canCreateFilesIn(s.paths.getDrivePath)) {
+        s.ui.messageBox(unwritableFolderMessage, "Tallyrope", true);
+    }
     OnLoads(s.paths.LoadsFile, s.paths.WordsFile);
     if (!windows.createWindows()) {
         return false;

@@ -14,12 +14,15 @@ class WindowMaker {
     virtual void showMainWindow() = 0;
 };
 
+// What start-up says when no file can be created in the data folder.
+extern const char* const unwritableFolderMessage;
+
 // Start-up: reads the statistics file and shows the six score texts.
 void showSavedScores(Session& session);
 
-// Unscrambles the puzzle store before any window exists, has the windows made, shows the saved
-// scores and the main window, then applies the configuration file. False when the windows
-// could not be made.
+// Says so in a message box when no file can be created in the data folder, then unscrambles the
+// puzzle store before any window exists, has the windows made, shows the saved scores and the
+// main window, and applies the configuration file. False when the windows could not be made.
 bool startUp(Session& session, WindowMaker& windows);
 
 } // namespace tallyrope

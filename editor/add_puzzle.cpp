@@ -9,9 +9,20 @@ namespace tallyrope {
 
 namespace {
 
+// A control byte could be scrambled into the store's end-of-file mark at quit.
+bool holdsControlByte(const std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool storable(const std::string& phrase, const std::string& hint) {
     return phrase.size() >= 2 && phrase.find(';') == std::string::npos &&
-           hint.find(':') == std::string::npos;
+           hint.find(':') == std::string::npos && !holdsControlByte(phrase) &&
+           !holdsControlByte(hint);
 }
 
 } // namespace
@@ -25,21 +36,26 @@ void addPuzzle(Session& s) {
         return;
     }
     const Puzzle puzzle{lowerCase(phrase), hint.empty() ? "no hint available" : hint};
-    ExportWord(s, serialise(puzzle));
+    if (!ExportWord(s, serialise(puzzle))) {
+        s.ui.beep();
+        return;
+    }
     s.ui.emptyEdit(Window::AddPuzzles, id::hEditWord);
     s.ui.emptyEdit(Window::AddPuzzles, id::hEditHint);
 }
 
-void ExportWord(Session& s, const std::string& exportwords) {
+bool ExportWord(Session& s, const std::string& exportwords) {
     Viewer& v = s.viewer;
     v.storepuzzles.clear();
     v.test1.clear();
     v.test2.clear();
     // Closed before the file changes; the next Review starts at the first record.
     closePass(v);
-    if (appendRecord(s.paths.WordsFile, exportwords)) {
-        s.game.gRandom = wrappingAdd(s.game.gRandom, 1);
+    if (!appendRecord(s.paths.WordsFile, exportwords)) {
+        return false;
     }
+    s.game.gRandom = wrappingAdd(s.game.gRandom, 1);
+    return true;
 }
 
 } // namespace tallyrope

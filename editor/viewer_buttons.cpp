@@ -2,6 +2,7 @@
 
 #include "editor/flipthru.h"
 #include "state/sounds.h"
+#include "storage/puzzle_file.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -33,12 +34,17 @@ void reviewNext(Session& s) {
 
 void deleteOnView(Session& s) {
     Viewer& v = s.viewer;
-    if (s.settings.EditingUse == 0 && recordOnView(v)) {
-        playwav1(s);
-        v.doit = 1;
-        flipthru(s);
+    if (s.settings.EditingUse != 0 || !recordOnView(v)) {
+        s.ui.beep();
+        return;
+    }
+    playwav1(s);
+    const Puzzle onView{v.test1, v.test2};
+    v.doit = 1;
+    if (flipthru(s)) {
         showInBoxes(s, "", "");
     } else {
+        showInBoxes(s, onView.phrase, onView.hint);
         s.ui.beep();
     }
 }

@@ -5,7 +5,9 @@
 
 namespace tallyrope {
 
-void reviewNext(Session& session);   // Review: the next stored puzzle into the two boxes
-void deleteOnView(Session& session); // Del: deletes the record on view from the file
+void reviewNext(Session& session); // Review: the next stored puzzle into the two boxes
+// Del: deletes the record on view from the file and empties the boxes; when the file cannot be
+// written, beeps and keeps the record in the boxes and on view.
+void deleteOnView(Session& session);
 
 } // namespace tallyrope

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need, only when missing.
-# Usage: scripts/install-deps.sh [native|windows|bench|deb|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|windows|bench|deb|fuzz|all]   (default: all)
 set -euo pipefail
 
 # The core, its tests and the puzzle store; for the Linux program SDL2 with its mixer, TrueType
@@ -17,14 +17,17 @@ windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wi
 bench=(libbenchmark-dev time)
 # The Debian package's checker.
 deb=(lintian)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+fuzz=(cmake make clang libclang-rt-dev)
 
 case "${1:-all}" in
 native) wanted=("${native[@]}") ;;
 windows) wanted=("${windows[@]}") ;;
 bench) wanted=("${native[@]}" "${bench[@]}") ;;
 deb) wanted=("${native[@]}" "${deb[@]}") ;;
+fuzz) wanted=("${fuzz[@]}") ;;
 all) wanted=("${native[@]}" "${windows[@]}" "${deb[@]}") ;;
-*) echo "usage: $0 [native|windows|bench|deb|all]" >&2; exit 2 ;;
+*) echo "usage: $0 [native|windows|bench|deb|fuzz|all]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -49,7 +49,11 @@ std::int32_t countPuzzles(const std::string& path);
 // The stored form of a record.
 std::string serialise(const Puzzle& puzzle);
 
-// Appends one record as it is given, creating the file when missing. True when written.
+// Appends one record as it is given, creating the file when missing. A file whose readable text
+// does not end exactly at a complete record (a line break after it, a record without its ":",
+// bytes hidden behind an end-of-file mark) is first written again as its complete records, as
+// a deletion writes them, so that the new record reads back as itself and the count of records
+// rises by one. True when written; otherwise the file is as it was.
 bool appendRecord(const std::string& path, const std::string& record);
 
 // The rewrite after a deletion: the file becomes exactly `records`, or stays as it was when the

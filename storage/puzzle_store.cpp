@@ -1,6 +1,8 @@
 #include "storage/puzzle_store.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace tallyrope {
 
@@ -64,12 +66,11 @@ std::string unscramble(std::string stored) {
     return stored;
 }
 
-Transfer packStore(const std::string& plainPath, const std::string& storePath,
-                   EndMarkInStore endMark) {
+Transfer packStore(const std::string& plainPath, const std::string& storePath) {
     ShiftCycle cycle;
     return transformTextFile(plainPath, storePath, [&](std::string& text) {
         cycle.scramble(text);
-        return endMark == EndMarkInStore::Written || text.find(endOfFileMark) == std::string::npos;
+        return text.find(endOfFileMark) == std::string::npos;
     });
 }
 
@@ -81,12 +82,40 @@ Transfer unpackStore(const std::string& storePath, const std::string& plainPath)
     });
 }
 
+namespace {
+
+bool isPurgeNotice(const std::string& path) {
+    const std::string notice = purgeNotice;
+    std::error_code error;
+    return std::filesystem::file_size(path, error) == notice.size() && !error &&
+           readTextFile(path) == notice;
+}
+
+// A run that ended without its quit steps left its puzzles in the working file, written after
+// the store it came from. Not older rather than newer: a file system may give both files the
+// same time when they are written within a moment. A store copied in later is newer and wins.
+bool holdsUnsavedPuzzles(const std::string& WordsFile, const std::string& LoadsFile) {
+    std::error_code error;
+    const auto working = std::filesystem::last_write_time(WordsFile, error);
+    if (error) {
+        return false;
+    }
+    const auto store = std::filesystem::last_write_time(LoadsFile, error);
+    return !error && working >= store && !isPurgeNotice(WordsFile);
+}
+
+} // namespace
+
 bool OnLoads(const std::string& LoadsFile, const std::string& WordsFile) {
+    if (holdsUnsavedPuzzles(WordsFile, LoadsFile) &&
+        packStore(WordsFile, LoadsFile) != Transfer::Done) {
+        return false;
+    }
     return unpackStore(LoadsFile, WordsFile) == Transfer::Done;
 }
 
 bool OnExits(const std::string& WordsFile, const std::string& LoadsFile) {
-    return packStore(WordsFile, LoadsFile, EndMarkInStore::Written) == Transfer::Done &&
+    return packStore(WordsFile, LoadsFile) == Transfer::Done &&
            writeTextFileSafely(WordsFile, purgeNotice);
 }
 

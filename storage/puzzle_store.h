@@ -30,22 +30,22 @@ std::string scramble(std::string plain);
 // The inverse of scramble.
 std::string unscramble(std::string stored);
 
-// What packing does with a database whose scrambled bytes hold the end-of-file mark, which would
-// cut the store short when it is read back.
-enum class EndMarkInStore { Written, Refused };
-
 // Scrambles the puzzle database `plainPath` into the store `storePath`, and unscrambles a store
-// back into a database. The file written is replaced only when complete.
-Transfer packStore(const std::string& plainPath, const std::string& storePath,
-                   EndMarkInStore endMark);
+// back into a database. The file written is replaced only when complete. A database whose
+// scrambled bytes would hold the end-of-file mark is refused: the store would be read back cut
+// short there. That happens only to control bytes, never to printable ones, tabs or line breaks.
+Transfer packStore(const std::string& plainPath, const std::string& storePath);
 Transfer unpackStore(const std::string& storePath, const std::string& plainPath);
 
 // Start-up: unscrambles the store into the working file. A missing store leaves the working
-// file as it is. True when the working file was written.
+// file as it is. A working file that a run left without its quit steps, one that is not the
+// purge notice and not older than the store, is first packed into the store; when that is
+// refused or fails, the working file is kept as found. True when the working file was written.
 bool OnLoads(const std::string& LoadsFile, const std::string& WordsFile);
 
-// Quit: scrambles the working file into the store, then purges the working file. Each file is
-// replaced only after a complete write, so a failure loses nothing. True when both were written.
+// Quit: packs the working file into the store, then purges the working file. Each file is
+// replaced only after a complete write, so a failure loses nothing; a refused working file stays
+// unpurged and the store as it was. True when both were written.
 bool OnExits(const std::string& WordsFile, const std::string& LoadsFile);
 
 // What the working file holds after a quit.

@@ -39,10 +39,39 @@ TEST(StartUp, UnscramblesBeforeTheWindowsAndReadsTheLocksOnceTheMainWindowShows)
     writeBytes(paths.ScoreFile, "40 1 0 0 0 0");
 
     ASSERT_TRUE(startUp(t.session, maker));
+    EXPECT_TRUE(t.ui.boxes.empty());
     EXPECT_EQ(maker.workingFileAtCreation, "ab");
     EXPECT_EQ(maker.scoresShown, "40");
     EXPECT_EQ(maker.consoleUseAtShow, 0);
     EXPECT_EQ(t.session.settings.ConsoleUse, 1);
+}
+
+TEST(StartUp, SaysOnceBeforeTheWindowsWhenNoFileCanBeMadeInTheFolderThenPlaysOn) {
+    test::TempFolder folder;
+    folder.write("file", "");
+    RecordingUi ui;
+    test::FixedRandom random;
+    // A folder under a regular file can hold no file, whoever runs the test.
+    Session session(ui, random, Paths::inFolder(folder.path("file") + "/"));
+    struct Maker final : WindowMaker {
+        explicit Maker(RecordingUi& ui) : ui(ui) {}
+        bool createWindows() override {
+            boxesAtCreation = ui.boxes.size();
+            return true;
+        }
+        void showMainWindow() override {}
+        RecordingUi& ui;
+        std::size_t boxesAtCreation = 0;
+    } maker(ui);
+
+    ASSERT_TRUE(startUp(session, maker));
+    EXPECT_EQ(maker.boxesAtCreation, 1u);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "Tallyrope cannot create files in its folder, so your scores and "
+                                "the puzzles you add will not be kept. Move the game to a folder "
+                                "you can write to.");
+    EXPECT_EQ(ui.boxes[0].caption, "Tallyrope");
+    EXPECT_EQ(ui.text(id::hPOneScore), "0");
 }
 
 TEST(Buttons, EveryButtonButQuitLeavesTheFocusWithTheMainWindow) {
@@ -91,6 +120,16 @@ TEST(TitleButtons, QuitSavesOnceWhateverEndsTheRunAfterIt) {
     closeRequest(t.session, Window::Main);
     sessionEnds(t.session);
     EXPECT_EQ(readBytes(t.session.paths.LoadsFile), store);
+}
+
+TEST(TitleStrip, EndsAboveTheTwentyFifthRow) {
+    test::Table t;
+    leftButtonDown(t.session, Window::Main, {10, 25});
+    EXPECT_FALSE(t.ui.windowVisible(Window::Message));
+    EXPECT_EQ(t.ui.beeps, 0);
+    leftButtonDown(t.session, Window::Main, {639, 24});
+    EXPECT_TRUE(t.ui.windowVisible(Window::Message));
+    EXPECT_EQ(t.ui.beeps, 1);
 }
 
 TEST(ArrowKeys, MoveBothWindowsTwoPixelsTheLowerFirstWhenMovingDown) {

@@ -78,6 +78,18 @@ TEST(PlayerButtons, InHardSkillAreTakenAtTheStartingStageUntilTheFirstMiss) {
     EXPECT_EQ(t.game.playertype, 2);
 }
 
+// Two misses reach the stage that hard skill starts from; in normal skill they are misses.
+TEST(PlayerButtons, InNormalSkillAreRefusedAfterTwoMisses) {
+    Table t;
+    reach(t, State::RunningNoMiss);
+    t.click('Y');
+    t.click('Z');
+    t.ui.sounds.clear();
+    t.press(id::hPlayerTwo);
+    EXPECT_EQ(t.game.playertype, 1);
+    EXPECT_TRUE(t.ui.sounds.empty());
+}
+
 TEST(SkillButton, SwitchesOnlyBetweenRoundsOrBeforeTheFirstMiss) {
     for (State state : allStates) {
         Table t;

@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include "storage/puzzle_file.h"
+
 namespace tallyrope {
 namespace {
 
@@ -63,7 +65,8 @@ TEST_P(RefusedTest, BeepsAfterTheClickAndKeepsFileBoxesAndPass) {
 INSTANTIATE_TEST_SUITE_P(Editor, RefusedTest,
                          ::testing::Values(Boxes{"", ""}, Boxes{"", "hint"}, Boxes{"a", "hint"},
                                            Boxes{"sun;rise", "hint"}, Boxes{"sun rise", "at: dawn"},
-                                           Boxes{"ab;", ""}));
+                                           Boxes{"ab;", ""}, Boxes{"sun\x13rise", "hint"},
+                                           Boxes{"sun rise", "dawn\x1F"}));
 
 TEST_F(EditorTest, AddingEndsAnOpenPassAndStoresWhatTheBoxesHold) {
     writeDatabase(stored + "bb;h2:");
@@ -75,13 +78,66 @@ TEST_F(EditorTest, AddingEndsAnOpenPassAndStoresWhatTheBoxesHold) {
     EXPECT_EQ(boxes(), (Boxes{"aa", "h1"}));
 }
 
-TEST_F(EditorTest, AFailedAppendLeavesTheCount) {
+TEST_F(EditorTest, AFailedWriteBeepsAndKeepsTheBoxesAndTheCount) {
+    const auto pressAndExpectFailure = [&] {
+        session.game.gRandom = 1;
+        type("Sun", "up");
+        press(id::hAddPuzzle);
+        EXPECT_EQ(session.game.gRandom, 1);
+        EXPECT_EQ(boxes(), (Boxes{"Sun", "up"}));
+    };
+    // The file cannot be read: a folder stands in its place.
     std::filesystem::create_directory(session.paths.WordsFile);
-    session.game.gRandom = 4;
-    type("Sun", "");
-    press(id::hAddPuzzle);
-    EXPECT_EQ(session.game.gRandom, 4);
+    pressAndExpectFailure();
+    std::filesystem::remove(session.paths.WordsFile);
+    // The file must be written again, but its new copy cannot be made.
+    writeDatabase(stored + "\r\n");
+    std::filesystem::create_directory(session.paths.WordsFile + ".tmp");
+    pressAndExpectFailure();
+    EXPECT_EQ(database(), stored + "\r\n");
+    EXPECT_EQ(ui.beeps, 2);
+    EXPECT_EQ(ui.sounds, clicks(2));
 }
+
+struct UnfinishedCase {
+    const char* name;
+    std::string file;
+    int records; // before the press
+    std::string after;
+};
+
+void PrintTo(const UnfinishedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnfinishedFileTest : public EditorTest,
+                           public ::testing::WithParamInterface<UnfinishedCase> {};
+
+TEST_P(UnfinishedFileTest, IsWrittenAgainAsItsCompleteRecordsBeforeTheAppend) {
+    writeDatabase(GetParam().file);
+    session.game.gRandom = GetParam().records;
+    type("New", "h");
+    press(id::hAddPuzzle);
+    EXPECT_EQ(database(), GetParam().after);
+    EXPECT_EQ(session.game.gRandom, GetParam().records + 1);
+    EXPECT_EQ(countPuzzles(session.paths.WordsFile), GetParam().records + 1);
+    EXPECT_EQ(boxes(), (Boxes{"", ""}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, UnfinishedFileTest,
+    ::testing::Values(UnfinishedCase{"RecordWithoutColon", "a;b:cd;ef", 2, "a;b:cd;ef:new;h:"},
+                      UnfinishedCase{"LineBreak", "a;b:\r\n", 1, "a;b:new;h:"},
+                      UnfinishedCase{"TextWithoutSemicolon", "a;b:tail", 1, "a;b:new;h:"},
+                      UnfinishedCase{"LoneEndMark", "\x1A", 0, "new;h:"},
+                      UnfinishedCase{"RecordsBehindAnEndMark",
+                                     "a;b:\x1A"
+                                     "c;d:",
+                                     1, "a;b:new;h:"},
+                      UnfinishedCase{"ColonInAnUnfinishedPhrase", "a;b:c:", 1, "a;b:new;h:"},
+                      UnfinishedCase{"LineBreakInsideARecordIsLeft", "a;b\r\nc:", 1,
+                                     "a;b\r\nc:new;h:"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tallyrope

@@ -79,15 +79,51 @@ TEST_F(EditorTest, DelWithNoRecordOnViewBeepsAndKeepsTheFile) {
     EXPECT_EQ(database(), "");
 }
 
-// Stands in for a file that cannot be replaced: the path turns into a folder while the pass
-// reads the old file.
-TEST_F(EditorTest, AFailedRewriteLeavesTheCountAndEndsThePass) {
+// A delete whose rewrite fails: a folder stands where the file's new copy would be made.
+class FailedDeleteTest : public EditorTest {
+  protected:
+    void failToDeleteTheSecondRecord() {
+        writeDatabase(threeRecords);
+        session.game.gRandom = 3;
+        press(id::hViewNext, 2);
+        type("typed", "over");
+        std::filesystem::create_directory(session.paths.WordsFile + ".tmp");
+        press(id::hDelSelect);
+        std::filesystem::remove(session.paths.WordsFile + ".tmp");
+    }
+};
+
+TEST_F(FailedDeleteTest, BeepsAndKeepsTheRecordOnViewTheFileAndTheCount) {
+    failToDeleteTheSecondRecord();
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(boxes(), (Boxes{"bb", "h2"}));
+    EXPECT_EQ(database(), threeRecords);
+    EXPECT_EQ(session.game.gRandom, 3);
+    press(id::hDelSelect);
+    EXPECT_EQ(database(), "aa;h1:cc;h3:");
+    EXPECT_EQ(session.game.gRandom, 2);
+}
+
+TEST_F(FailedDeleteTest, LeavesThePassWhereItStood) {
+    failToDeleteTheSecondRecord();
+    press(id::hViewNext);
+    EXPECT_EQ(boxes(), (Boxes{"cc", "h3"}));
+    press(id::hDelSelect);
+    EXPECT_EQ(database(), "aa;h1:bb;h2:");
+    EXPECT_EQ(session.game.gRandom, 2);
+}
+
+// The path turns into a folder while the pass reads the old file: the pass can go on only over
+// a file that can no longer be read, so nothing more is deleted.
+TEST_F(EditorTest, AFileThatCannotBeReadAgainAfterAFailedDeleteLosesNothing) {
     writeDatabase(threeRecords);
     session.game.gRandom = 3;
     press(id::hViewNext);
     std::filesystem::remove(session.paths.WordsFile);
     std::filesystem::create_directory(session.paths.WordsFile);
     press(id::hDelSelect);
+    press(id::hDelSelect);
+    EXPECT_EQ(ui.beeps, 2);
     EXPECT_EQ(session.game.gRandom, 3);
     EXPECT_TRUE(std::filesystem::is_directory(session.paths.WordsFile));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root()), {}), 1);

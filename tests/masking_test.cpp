@@ -32,6 +32,17 @@ TEST(Masking, SpacesEveryByteAndHidesOnlyLetters) {
     EXPECT_EQ(g.displayword.size(), 18u);
 }
 
+TEST(Masking, HidesEveryLetterInEitherCase) {
+    const Game g = masked("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    std::string dashes, stars;
+    for (int i = 0; i < 26; ++i) {
+        dashes += " _";
+        stars += " *";
+    }
+    EXPECT_EQ(g.showdashes, dashes + "  " + dashes);
+    EXPECT_EQ(g.buildword, stars + "  " + stars);
+}
+
 TEST(Masking, ASpaceOfThePhraseBecomesTwoAndWordsAreThreeApart) {
     EXPECT_EQ(masked("IT IS").displayword, " I T   I S");
 }

@@ -105,6 +105,19 @@ TEST_F(Round, FindingEveryLetterWinsAndScoresTheLengthLessTheMisses) {
     EXPECT_EQ(t.ui.text(id::hPTwoScore), "0");
 }
 
+TEST_F(Round, EveryTileTakesItsLetterAndTheLastOneWins) {
+    start("abcdefghijklm nopqrstuvwxyz;Every letter:");
+    for (char letter = 'A'; letter < 'Z'; ++letter) {
+        t.click(letter);
+    }
+    EXPECT_EQ(shown(), " A B C D E F G H I J K L M   N O P Q R S T U V W X Y _");
+    EXPECT_EQ(t.game.gameRunning, 1);
+    t.click('Z');
+    EXPECT_EQ(t.game.gameRunning, 0);
+    EXPECT_EQ(t.game.numwrong, 0);
+    EXPECT_EQ(t.stats.pscoreone, 270);
+}
+
 TEST_F(Round, APhraseWithoutLettersIsWonByTheFirstClickAfterItsMiss) {
     start("1999;A year:");
     t.click('A');

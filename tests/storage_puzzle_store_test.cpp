@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -16,15 +19,8 @@ using testing::TempFolder;
 
 constexpr std::size_t cycleLength = 10;
 
-// The amount the store adds at each place of the cycle, measured on zero bytes.
-std::array<unsigned char, cycleLength> measuredShifts() {
-    const std::string stored = scramble(std::string(cycleLength, '\0'));
-    std::array<unsigned char, cycleLength> shifts{};
-    for (std::size_t place = 0; place < cycleLength; ++place) {
-        shifts[place] = static_cast<unsigned char>(stored[place]);
-    }
-    return shifts;
-}
+// The amounts every store has used, place by place: ten zero bytes scramble to them.
+const std::string cycle = "\x07\x02\x09\xFD\x05\x0A\xFB\x06\xFE\x08";
 
 unsigned char shiftAt(const std::string& plain, const std::string& stored, std::size_t i) {
     return static_cast<unsigned char>(static_cast<unsigned char>(stored[i]) -
@@ -59,27 +55,24 @@ TEST(Scrambling, UnscramblingGivesEveryByteBack) {
     EXPECT_EQ(unscramble(stored), plain);
 }
 
-TEST(Scrambling, TheShiftDependsOnlyOnThePlaceInTheCycle) {
-    const std::array<unsigned char, cycleLength> shifts = measuredShifts();
-    const std::string plain = "the quick brown fox;jumps over the lazy dog:\xE9\xFF\x01";
-    const std::string stored = scramble(plain);
-    for (std::size_t i = 0; i < plain.size(); ++i) {
-        EXPECT_EQ(shiftAt(plain, stored, i), shifts[i % cycleLength]) << "byte " << i;
-    }
-    EXPECT_NE(std::set<unsigned char>(shifts.begin(), shifts.end()).size(), 1u)
-        << "a single amount is no cycle";
+TEST(Scrambling, ShiftsEachByteByTheAmountOfItsPlaceInTheCycleWrappingPastTheTop) {
+    EXPECT_EQ(scramble(std::string(cycleLength, '\0')), cycle);
+    EXPECT_EQ(scramble(std::string(2 * cycleLength + 3, '\0')), cycle + cycle + cycle.substr(0, 3));
+    const std::string top(cycleLength, '\xFF');
+    EXPECT_EQ(scramble(top), "\x06\x01\x08\xFC\x04\x09\xFA\x05\xFD\x07");
+    EXPECT_EQ(unscramble(scramble(top)), top);
 }
 
-TEST(Scrambling, WrapsPastTheTopAndBack) {
-    const std::array<unsigned char, cycleLength> shifts = measuredShifts();
-    const std::string top(cycleLength, '\xFF');
-    const std::string stored = scramble(top);
-    for (std::size_t place = 0; place < cycleLength; ++place) {
-        EXPECT_EQ(static_cast<unsigned char>(stored[place]),
-                  static_cast<unsigned char>(shifts[place] - 1))
-            << "place " << place;
-    }
-    EXPECT_EQ(unscramble(stored), top);
+// A store written by an earlier build: a changed cycle could no longer read the players' stores.
+TEST(Scrambling, AStoreOfAnEarlierBuildReadsBackAndIsWrittenTheSame) {
+    const std::string text = "sun rise;Early morning:big top;Circus tent:\ncaf\xE9 noir;A drink:";
+    const std::string fixture = std::string(TALLYROPE_SOURCE_DIR) + "/tests/fixtures/OnLoad.dat";
+    TempFolder folder;
+    ASSERT_EQ(unpackStore(fixture, folder.path("TRData.dat")), Transfer::Done);
+    EXPECT_EQ(readTextFile(folder.path("TRData.dat")), text);
+    ASSERT_EQ(packStore(folder.path("TRData.dat"), folder.path("OnLoad.dat")), Transfer::Done);
+    std::ifstream stored(fixture, std::ios::binary);
+    EXPECT_EQ(folder.read("OnLoad.dat"), std::string(std::istreambuf_iterator<char>(stored), {}));
 }
 
 TEST(Scrambling, NoPrintableByteTabOrLineFeedLandsOnATextModeByte) {
@@ -148,33 +141,34 @@ TEST(Quit, AStoreThatCannotBeWrittenLosesNothing) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"OnLoad.dat", "TRData.dat"}));
 }
 
-TEST(Quit, AStoreInAFolderWithoutWritePermissionLosesNothing) {
+// As in a folder where no file can be made: the store's temporary file cannot be created.
+TEST(Quit, AStoreWhoseNewCopyCannotBeMadeLosesNothing) {
     TempFolder folder;
-    namespace fs = std::filesystem;
-    fs::create_directory(folder.path("locked"));
     folder.write("TRData.dat", "phrase;hint:");
-    folder.write("locked/OnLoad.dat", "older store");
-    fs::permissions(folder.path("locked"),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    struct Unlock {
-        std::string path;
-        ~Unlock() { fs::permissions(path, fs::perms::owner_all, fs::perm_options::add); }
-    } unlock{folder.path("locked")};
-    if (appendTextFile(folder.path("locked/probe"), "")) {
-        GTEST_SKIP() << "permission bits do not stop this user's writes";
-    }
+    folder.write("OnLoad.dat", "older store");
+    std::filesystem::create_directory(folder.path("OnLoad.dat.tmp"));
 
-    EXPECT_FALSE(OnExits(folder.path("TRData.dat"), folder.path("locked/OnLoad.dat")));
+    EXPECT_FALSE(OnExits(folder.path("TRData.dat"), folder.path("OnLoad.dat")));
 
     EXPECT_EQ(folder.read("TRData.dat"), "phrase;hint:");
-    EXPECT_EQ(folder.read("locked/OnLoad.dat"), "older store");
-    EXPECT_EQ(folder.names(), (std::set<std::string>{"TRData.dat", "locked"}));
+    EXPECT_EQ(folder.read("OnLoad.dat"), "older store");
+    EXPECT_EQ(folder.names(),
+              (std::set<std::string>{"OnLoad.dat", "OnLoad.dat.tmp", "TRData.dat"}));
+}
+
+// 0x13 at the first place of the cycle scrambles to the end-of-file mark: such a store would be
+// read back empty.
+TEST(Quit, AWorkingFileThatWouldScrambleIntoTheEndMarkKeepsTheOldStoreAndIsNotPurged) {
+    TempFolder folder;
+    folder.write("TRData.dat", "\x13;h:");
+    folder.write("OnLoad.dat", "older store");
+    EXPECT_FALSE(OnExits(folder.path("TRData.dat"), folder.path("OnLoad.dat")));
+    EXPECT_EQ(folder.read("TRData.dat"), "\x13;h:");
+    EXPECT_EQ(folder.read("OnLoad.dat"), "older store");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"OnLoad.dat", "TRData.dat"}));
 }
 
 TEST(Quit, AStoreOfManyBlocksKeepsTheShiftCycleGoingFromBlockToBlock) {
-    // The amounts every store has used, place by place.
-    const unsigned char cycle[cycleLength] = {7, 2, 9, 253, 5, 10, 251, 6, 254, 8};
     constexpr std::size_t block = TextReader::blockSize;
     TempFolder folder;
     const std::string database =
@@ -190,7 +184,8 @@ TEST(Quit, AStoreOfManyBlocksKeepsTheShiftCycleGoingFromBlockToBlock) {
     ASSERT_EQ(stored->size(), text.size());
     std::size_t wrongBytes = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        wrongBytes += shiftAt(text, *stored, i) != cycle[i % cycleLength];
+        wrongBytes +=
+            shiftAt(text, *stored, i) != static_cast<unsigned char>(cycle[i % cycleLength]);
     }
     EXPECT_EQ(wrongBytes, 0u);
 
@@ -198,12 +193,41 @@ TEST(Quit, AStoreOfManyBlocksKeepsTheShiftCycleGoingFromBlockToBlock) {
     EXPECT_TRUE(folder.read("TRData.dat") == database);
 }
 
-TEST(StartUp, AnEmptyStoreEmptiesTheDatabase) {
+// Sets the file's modification time `seconds` after the other's.
+void makeNewer(const std::string& path, const std::string& than, int seconds = 2) {
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(than) +
+                                               std::chrono::seconds(seconds));
+}
+
+TEST(StartUp, AStoreNewerThanTheWorkingFileReplacesIt) {
     TempFolder folder;
-    folder.write("OnLoad.dat", "");
     folder.write("TRData.dat", "phrase;hint:");
+    folder.write("OnLoad.dat", "");
+    makeNewer(folder.path("OnLoad.dat"), folder.path("TRData.dat"));
     ASSERT_TRUE(OnLoads(folder.path("OnLoad.dat"), folder.path("TRData.dat")));
     EXPECT_EQ(folder.read("TRData.dat"), "");
+    EXPECT_EQ(folder.read("OnLoad.dat"), "");
+}
+
+// A run ended by a crash, a kill or a power cut left its puzzles in the working file.
+TEST(StartUp, AWorkingFileNewerThanTheStoreIsSavedIntoItFirst) {
+    TempFolder folder;
+    folder.write("OnLoad.dat", scramble("old;1:"));
+    folder.write("TRData.dat", "old;1:added;2:\r\n");
+    makeNewer(folder.path("TRData.dat"), folder.path("OnLoad.dat"));
+    ASSERT_TRUE(OnLoads(folder.path("OnLoad.dat"), folder.path("TRData.dat")));
+    EXPECT_EQ(folder.read("OnLoad.dat"), scramble("old;1:added;2:\n"));
+    EXPECT_EQ(folder.read("TRData.dat"), "old;1:added;2:\r\n");
+}
+
+TEST(StartUp, ANewerWorkingFileThatTheStoreCannotKeepIsKeptAsFound) {
+    TempFolder folder;
+    folder.write("OnLoad.dat", scramble("old;1:"));
+    folder.write("TRData.dat", "\x13;h:");
+    makeNewer(folder.path("TRData.dat"), folder.path("OnLoad.dat"));
+    EXPECT_FALSE(OnLoads(folder.path("OnLoad.dat"), folder.path("TRData.dat")));
+    EXPECT_EQ(folder.read("TRData.dat"), "\x13;h:");
+    EXPECT_EQ(folder.read("OnLoad.dat"), scramble("old;1:"));
 }
 
 TEST(StartUp, AMissingStoreLeavesTheDatabaseAsFound) {
@@ -216,8 +240,9 @@ TEST(StartUp, AMissingStoreLeavesTheDatabaseAsFound) {
 
 TEST(StartUp, ADatabaseThatCannotBeWrittenKeepsItsFolderClean) {
     TempFolder folder;
-    folder.write("OnLoad.dat", scramble("phrase;hint:"));
     std::filesystem::create_directory(folder.path("TRData.dat"));
+    folder.write("OnLoad.dat", scramble("phrase;hint:"));
+    makeNewer(folder.path("OnLoad.dat"), folder.path("TRData.dat"));
     EXPECT_FALSE(OnLoads(folder.path("OnLoad.dat"), folder.path("TRData.dat")));
     EXPECT_EQ(folder.names(), (std::set<std::string>{"OnLoad.dat", "TRData.dat"}));
 }

@@ -159,8 +159,7 @@ class Tool {
     }
 
     int pack(const std::string& plainPath, const std::string& storePath) {
-        return reportTransfer(packStore(plainPath, storePath, EndMarkInStore::Refused), plainPath,
-                              storePath);
+        return reportTransfer(packStore(plainPath, storePath), plainPath, storePath);
     }
 
     int unpack(const std::string& storePath, const std::string& plainPath) {

@@ -26,9 +26,4 @@ fi
 rm -rf "$dist"
 mkdir -p "$dist"
 cp "$program" "$store" "$help" "$dist/"
-zip_file="$(dirname "$dist")/tallyrope-windows.zip"
-rm -f "$zip_file"
-(cd "$(dirname "$dist")" && zip -qrX "$zip_file" "$(basename "$dist")")
-echo "$dist"
-ls -l "$dist"
-echo "$zip_file"
+"$root/scripts/zip-folder.sh" "$dist" "$(dirname "$dist")/tallyrope-windows.zip"

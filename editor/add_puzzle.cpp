@@ -1,8 +1,8 @@
 #include "editor/add_puzzle.h"
 
-#include "game/masking.h"
 #include "state/sounds.h"
 #include "storage/puzzle_file.h"
+#include "text/latin_case.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {

@@ -5,8 +5,8 @@
 
 #include "app/routing.h"
 #include "editor/flipthru.h"
-#include "game/masking.h"
 #include "storage/puzzle_file.h"
+#include "text/latin_case.h"
 #include "tools/puzzles/database_text.h"
 #include "ui/control_ids.h"
 #include "ui/fake/recording_ui.h"

@@ -5,6 +5,7 @@
 #include "game/round.h"
 #include "game/scoring.h"
 #include "state/sounds.h"
+#include "text/latin_case.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {

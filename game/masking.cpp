@@ -1,5 +1,7 @@
 #include "game/masking.h"
 
+#include "text/latin_case.h"
+
 namespace tallyrope {
 
 namespace {
@@ -19,24 +21,6 @@ std::string spaced(const std::string& text) {
 }
 
 } // namespace
-
-std::string upperCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
-}
-
-std::string lowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 std::size_t FindChar(const std::string& text, const std::string& pattern, std::int32_t& found) {
     const std::size_t position = text.find(pattern);

@@ -7,10 +7,6 @@
 
 namespace tallyrope {
 
-// Only the 26 Latin letters change case; every other byte stays as it is.
-std::string upperCase(std::string text);
-std::string lowerCase(std::string text);
-
 // Position of the first `pattern` in `text`, or std::string::npos; sets `found` to 1 or 0.
 std::size_t FindChar(const std::string& text, const std::string& pattern, std::int32_t& found);
 

@@ -1,4 +1,5 @@
 #include "game/masking.h"
+#include "text/latin_case.h"
 
 #include <gtest/gtest.h>
 

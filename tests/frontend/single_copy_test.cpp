@@ -1,8 +1,8 @@
 // One running copy per program folder.
+#include "frontends/win32/program_folder.h"
+#include "frontends/win32/single_copy.h"
 #include "game_copy.h"
 #include "ui/control_ids.h"
-#include "ui/win32/program_folder.h"
-#include "ui/win32/single_copy.h"
 #include "waiting.h"
 
 #include <filesystem>

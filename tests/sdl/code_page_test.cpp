@@ -1,5 +1,5 @@
 // Windows-1252 bytes to and from UTF-8, including the bytes glibc leaves undefined.
-#include "ui/sdl/code_page.h"
+#include "frontends/sdl/code_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Where the Linux program keeps its files, and the lock that keeps a second copy out.
 #include "../temp_folder.h"
 
-#include "ui/sdl/data_folder.h"
-#include "ui/sdl/folder_lock.h"
+#include "frontends/sdl/data_folder.h"
+#include "frontends/sdl/folder_lock.h"
 
 #include <gtest/gtest.h>
 

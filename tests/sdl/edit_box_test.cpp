@@ -1,5 +1,5 @@
 // The edit box's text, caret and selection under typing, pasting, deleting and moving.
-#include "ui/sdl/edit_box.h"
+#include "frontends/sdl/edit_box.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Checks the Linux program's media: the resources compiled into it, the clips decoded by
 // SDL_mixer on the dummy audio driver, and the three fonts at the heights of the Windows ones.
+#include "frontends/sdl/embedded_resources.h"
+#include "frontends/sdl/fonts.h"
+#include "frontends/sdl/sound_player.h"
 #include "ui/control_table.h"
 #include "ui/resource_ids.h"
-#include "ui/sdl/embedded_resources.h"
-#include "ui/sdl/fonts.h"
-#include "ui/sdl/sound_player.h"
 #include "ui/window_table.h"
 
 #include <SDL.h>

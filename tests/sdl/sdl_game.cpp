@@ -1,7 +1,7 @@
 #include "sdl_game.h"
 
+#include "frontends/sdl/windows.h"
 #include "ui/control_table.h"
-#include "ui/sdl/windows.h"
 
 #include <fstream>
 #include <sstream>

@@ -4,7 +4,7 @@
 
 #include "../temp_folder.h"
 
-#include "ui/sdl/program.h"
+#include "frontends/sdl/program.h"
 
 #include <string>
 

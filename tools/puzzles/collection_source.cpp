@@ -1,7 +1,7 @@
 #include "tools/puzzles/collection_source.h"
 
-#include "game/masking.h"
 #include "storage/puzzle_file.h"
+#include "text/latin_case.h"
 #include "tools/puzzles/puzzle_rules.h"
 
 #include <map>

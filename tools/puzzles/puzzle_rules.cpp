@@ -1,6 +1,6 @@
 #include "tools/puzzles/puzzle_rules.h"
 
-#include "game/masking.h"
+#include "text/latin_case.h"
 
 #include <cstdio>
 

@@ -1,0 +1,30 @@
+#include "frontends/sdl/front_end.h"
+
+namespace tallyrope {
+
+namespace {
+
+Paths pathsIn(const std::string& dataFolder, const std::string& guide) {
+    Paths paths = Paths::inFolder(dataFolder);
+    paths.HelpFiler = guide;
+    return paths;
+}
+
+} // namespace
+
+SdlVideo::SdlVideo() {
+    // The windows are painted in software into their own surfaces: no GL is needed.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+SdlVideo::~SdlVideo() {
+    if (ready) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+}
+
+FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide)
+    : ui(fonts, sounds), session(ui, random, pathsIn(dataFolder, guide)) {}
+
+} // namespace tallyrope

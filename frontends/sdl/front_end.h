@@ -1,0 +1,43 @@
+// What one run of the Linux program holds: SDL, the fonts, clips and bitmaps, the screen and the
+// session of the rules.
+#pragma once
+
+#include "frontends/sdl/bitmaps.h"
+#include "frontends/sdl/fonts.h"
+#include "frontends/sdl/sdl_ui.h"
+#include "frontends/sdl/sound_player.h"
+#include "state/random.h"
+#include "state/session.h"
+
+#include <SDL.h>
+
+#include <string>
+
+namespace tallyrope {
+
+// SDL's video for the lifetime of the run.
+struct SdlVideo {
+    SdlVideo();
+    SdlVideo(const SdlVideo&) = delete;
+    SdlVideo& operator=(const SdlVideo&) = delete;
+    ~SdlVideo();
+    bool ready = false;
+};
+
+struct FrontEnd {
+    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page.
+    FrontEnd(const std::string& dataFolder, const std::string& guide);
+
+    SdlVideo video;
+    Fonts fonts;
+    SoundPlayer sounds;
+    Bitmaps bitmaps;
+    SdlUi ui;
+    MersenneRandom random;
+    Session session;
+    // The caret blinks from the last edit on, so that it shows while the player types.
+    Uint32 caretSince = 0;
+    bool caretShown = true;
+};
+
+} // namespace tallyrope

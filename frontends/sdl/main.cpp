@@ -1,0 +1,78 @@
+// The Linux program's entry point.
+#include "app/routing.h"
+#include "frontends/sdl/data_folder.h"
+#include "frontends/sdl/folder_lock.h"
+#include "frontends/sdl/options.h"
+#include "frontends/sdl/program.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace tallyrope;
+
+namespace {
+
+void tell(const std::string& text) {
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Tallyrope", text.c_str(), nullptr) !=
+        0) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+bool haveDisplay() {
+    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    if (!parseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "tallyrope: %s\n%s", error.c_str(), usageText);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(usageText, stdout);
+        return 0;
+    }
+    if (!haveDisplay()) {
+        // Nobody can see or hear it: it draws offscreen and plays to no device.
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+    }
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
+
+    const std::string program = programFolder();
+    const std::string data = chooseDataFolder(options.dataFolder, program,
+                                              std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!makeDataFolder(data)) {
+        tell("Tallyrope cannot make its folder " + data);
+        return 1;
+    }
+    // Taken before any file is touched: the running copy owns them.
+    const FolderLock lock(data);
+    if (!lock.taken()) {
+        tell("Tallyrope is already running from this folder:\n" + data);
+        return 0;
+    }
+    seedStore(data, shippedFile(program, "OnLoad.dat"));
+    closeOnSignals();
+
+    Program game(data, shippedFile(program, "help/pages/welcome.html"));
+    if (!game.start()) {
+        std::fprintf(stderr, "tallyrope: cannot open its windows: %s\n", SDL_GetError());
+        return 1;
+    }
+    if (!options.screenshot.empty()) {
+        game.handleEvents();
+        const bool saved = game.saveScreenshot(options.screenshot);
+        closeRequest(game.frontEnd().session, Window::Main);
+        return saved ? 0 : 1;
+    }
+    game.run();
+    return 0;
+}

@@ -1,0 +1,36 @@
+// One run of the Linux program, from start-up to the end of its event loop.
+#pragma once
+
+#include "frontends/sdl/front_end.h"
+
+#include <memory>
+#include <string>
+
+namespace tallyrope {
+
+class Program {
+  public:
+    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page.
+    Program(const std::string& dataFolder, const std::string& guide);
+
+    // Starts the run in the Windows program's order; false when the windows cannot be made.
+    bool start();
+    // Handles every waiting event, then paints what changed; false once the run has ended.
+    bool handleEvents();
+    // Waits for and handles events until the run ends, or a signal asks it to.
+    void run();
+    // Saves a picture of the main window as a PNG file; false when that failed.
+    bool saveScreenshot(const std::string& file);
+
+    FrontEnd& frontEnd() { return *frontEnd_; }
+
+  private:
+    // The windows keep no pointer to it, but its parts must not move.
+    std::unique_ptr<FrontEnd> frontEnd_;
+};
+
+// From now on SIGTERM, SIGHUP and SIGINT ask the running program to close as its main window's
+// close request does.
+void closeOnSignals();
+
+} // namespace tallyrope

@@ -1,6 +1,0 @@
-// The program's entry point. The command line is not read.
-#include "ui/win32/start_up.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return tallyrope::runProgram(instance, showCommand);
-}

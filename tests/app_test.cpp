@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -38,8 +39,9 @@ class FileSteps {
         for (ssize_t size; (size = read(queue_, events, sizeof events)) > 0;) {
             for (const char* at = events; at < events + size;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(at);
-                steps.push_back((event->mask & IN_MOVED_TO ? "replaced " : "closed ") +
-                                std::string(event->name));
+                // The name is padded with NULs to the event's length; the folder's own has none.
+                const std::string name(event->name, strnlen(event->name, event->len));
+                steps.push_back((event->mask & IN_MOVED_TO ? "replaced " : "closed ") + name);
                 at += sizeof(inotify_event) + event->len;
             }
         }

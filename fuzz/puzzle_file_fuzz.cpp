@@ -108,15 +108,14 @@ std::size_t reviewAll(Table& t, const Records& records) {
     }
 }
 
-// The bytes just before and after the start of the reader's second block, behind one long record.
+// The bytes just before and after the start of the reader's second block, behind one long
+// record: after it come the records that the same bytes hold in a file of their own.
 void readAcrossBlocks(const std::string& path, std::uint8_t before, const std::string& bytes) {
+    writeBytes(path, bytes);
+    Records records = recordsOf(path);
     const Puzzle filler = recordFilling(before);
+    records.insert(records.begin(), filler);
     writeBytes(path, serialise(filler) + bytes);
-    Records records{filler};
-    for (const puzzles::DatabaseRecord& record :
-         puzzles::splitDatabase(fromTextMode(bytes)).records) {
-        records.push_back(record.puzzle);
-    }
     readByNumber(path, records);
 }
 

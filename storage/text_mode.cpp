@@ -34,18 +34,4 @@ void appendToTextMode(std::string& bytes, std::string_view text) {
     }
 }
 
-std::string toTextMode(std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
-    appendToTextMode(bytes, text);
-    return bytes;
-}
-
-std::string fromTextMode(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    appendFromTextMode(text, bytes.substr(0, bytes.find(endOfFileMark)));
-    return text;
-}
-
 } // namespace tallyrope

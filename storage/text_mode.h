@@ -1,6 +1,6 @@
 // The program's text mode over bytes in memory, the same on every platform: a line feed is
-// written as CR LF, CR LF is read back as a line feed, a lone CR stays, and a byte 0x1A ends
-// what is read.
+// written as CR LF, CR LF is read back as a line feed and a lone CR stays. A byte 0x1A ends a
+// file on reading; the file's reader stops there.
 #pragma once
 
 #include <string>
@@ -16,11 +16,5 @@ void appendFromTextMode(std::string& text, std::string_view bytes);
 
 // Appends the bytes that text mode writes for `text`.
 void appendToTextMode(std::string& bytes, std::string_view text);
-
-// The bytes that text mode writes for `text`.
-std::string toTextMode(std::string_view text);
-
-// The text that text mode reads from `bytes`.
-std::string fromTextMode(std::string_view bytes);
 
 } // namespace tallyrope

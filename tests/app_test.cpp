@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <vector>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace tallyrope {
 namespace {
@@ -16,6 +21,36 @@ namespace {
 using test::readBytes;
 using test::writeBytes;
 using Move = RecordingUi::Move;
+
+// The file steps taken in a folder, in order, as the kernel reports them: "closed NAME" when a
+// read of the file ends, "replaced NAME" when a complete new copy takes its place.
+class FileSteps {
+  public:
+    explicit FileSteps(const std::string& folder) : queue_(inotify_init1(IN_NONBLOCK)) {
+        EXPECT_GE(inotify_add_watch(queue_, folder.c_str(), IN_CLOSE_NOWRITE | IN_MOVED_TO), 0);
+    }
+    FileSteps(const FileSteps&) = delete;
+    FileSteps& operator=(const FileSteps&) = delete;
+    ~FileSteps() { close(queue_); }
+
+    std::vector<std::string> taken() const {
+        std::vector<std::string> steps;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t size; (size = read(queue_, events, sizeof events)) > 0;) {
+            for (const char* at = events; at < events + size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                // The name is padded with NULs to the event's length; the folder's own has none.
+                const std::string name(event->name, strnlen(event->name, event->len));
+                steps.push_back((event->mask & IN_MOVED_TO ? "replaced " : "closed ") + name);
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return steps;
+    }
+
+  private:
+    int queue_;
+};
 
 TEST(StartUp, UnscramblesBeforeTheWindowsAndReadsTheLocksOnceTheMainWindowShows) {
     test::Table t;
@@ -122,6 +157,18 @@ TEST(TitleButtons, QuitSavesOnceWhateverEndsTheRunAfterIt) {
     EXPECT_EQ(readBytes(t.session.paths.LoadsFile), store);
 }
 
+TEST(TitleButtons, QuitClosesTheConsolesReadStreamBeforeWritingTheStore) {
+    test::Table t;
+    t.puzzles("ab;c:de;f:");
+    t.press(id::hViewNext);
+    const FileSteps steps(t.folder.prefix());
+    t.press(id::hQuitGame);
+    // Windows cannot replace a file that a stream holds open.
+    EXPECT_EQ(steps.taken(), (std::vector<std::string>{"closed TRData.dat", "replaced OnLoad.dat",
+                                                       "closed TRData.dat", "replaced TRData.dat",
+                                                       "replaced TRStats.dat"}));
+}
+
 TEST(TitleStrip, EndsAboveTheTwentyFifthRow) {
     test::Table t;
     leftButtonDown(t.session, Window::Main, {10, 25});
@@ -129,6 +176,15 @@ TEST(TitleStrip, EndsAboveTheTwentyFifthRow) {
     EXPECT_EQ(t.ui.beeps, 0);
     leftButtonDown(t.session, Window::Main, {639, 24});
     EXPECT_TRUE(t.ui.windowVisible(Window::Message));
+    EXPECT_EQ(t.ui.beeps, 1);
+}
+
+TEST(TitleStrip, ShowsTheMessageWindowOnlyAtTheRunsFirstClick) {
+    test::Table t;
+    leftButtonDown(t.session, Window::Main, {0, 0});
+    t.press(id::hMsgOkBut);
+    leftButtonDown(t.session, Window::Main, {0, 0});
+    EXPECT_FALSE(t.ui.windowVisible(Window::Message));
     EXPECT_EQ(t.ui.beeps, 1);
 }
 

@@ -1,5 +1,6 @@
 // Text mode read through the reader's blocks: a line break or an end-of-file mark at a block's
 // edge reads as it does anywhere else.
+#include "storage/puzzle_file.h"
 #include "storage/text_file.h"
 
 #include "temp_folder.h"
@@ -81,6 +82,13 @@ TEST(TextReaderBlocks, ALineBreakOrAnEndMarkAtABlockEdgeReadsAsAnywhereElse) {
 
         EXPECT_EQ(linesRead(folder.path("file")), linesOf(c.text)) << c.what;
     }
+}
+
+TEST(TextReaderBlocks, AnEndMarkInAFullBlockHidesTheBlocksAfterIt) {
+    TempFolder folder;
+    folder.write("TRData.dat", "a;b:\x1A" + run(block + 10, 'x') + "c;d:");
+    EXPECT_EQ(readTextFile(folder.path("TRData.dat")), "a;b:");
+    EXPECT_EQ(countPuzzles(folder.path("TRData.dat")), 1);
 }
 
 TEST(TextReaderBlocks, ALoneCrDelimiterIsNotHalfOfALineBreak) {

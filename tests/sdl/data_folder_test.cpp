@@ -8,6 +8,12 @@
 
 #include <fstream>
 
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
 namespace tallyrope {
 namespace {
 
@@ -44,6 +50,23 @@ TEST(FolderLock, ASecondCopyOnTheSameFolderIsKeptOut) {
     EXPECT_FALSE(FolderLock(data.prefix()).taken());
     testing::TempFolder other;
     EXPECT_TRUE(FolderLock(other.prefix()).taken());
+}
+
+TEST(FolderLock, AProgramStartedWhileItIsHeldDoesNotKeepItAfterTheRun) {
+    testing::TempFolder data;
+    pid_t child = 0;
+    {
+        const FolderLock lock(data.prefix());
+        ASSERT_TRUE(lock.taken());
+        // As the browser that help starts goes on after the game.
+        char program[] = "/bin/sleep";
+        char seconds[] = "60";
+        char* arguments[] = {program, seconds, nullptr};
+        ASSERT_EQ(posix_spawn(&child, program, nullptr, nullptr, arguments, environ), 0);
+    }
+    EXPECT_TRUE(FolderLock(data.prefix()).taken());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
 }
 
 } // namespace

@@ -84,10 +84,13 @@ TEST(SdlProgram, TypedTextReachesTheFilesAsWindows1252) {
 TEST(SdlProgram, TheConsolesBoxesStopAtTheirLimits) {
     SdlGame game;
     game.clickControl(id::hConsole);
-    game.clickControl(id::hEditHint);
-    for (int i = 0; i < 4; ++i) {
-        game.typeText("abcdefghij");
+    for (int box : {id::hEditWord, id::hEditHint}) {
+        game.clickControl(box);
+        for (int i = 0; i < 4; ++i) {
+            game.typeText("abcdefghij");
+        }
     }
+    EXPECT_EQ(game.text(id::hEditWord), "abcdefghijabcdefghijabcdefghijabcdefgh");
     EXPECT_EQ(game.text(id::hEditHint), "abcdefghijabcdefghijabcdefghijabcd");
 }
 

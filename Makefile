@@ -30,9 +30,9 @@ test-native: native
 test-windows: windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
-# The Linux program, from play/.
+# The Linux program, from play/; ARGS go to it (ARGS="--scale 2", say).
 run: native
-	scripts/run.sh $(BUILD)
+	scripts/run.sh $(BUILD) $(ARGS)
 
 # The Windows program under Wine, from play/.
 run-windows: native windows

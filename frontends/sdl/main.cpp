@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     seedStore(data, shippedFile(program, "OnLoad.dat"));
     closeOnSignals();
 
-    Program game(data, shippedFile(program, "help/pages/welcome.html"));
+    Program game(data, shippedFile(program, "help/pages/welcome.html"), options.scale);
     if (!game.start()) {
         std::fprintf(stderr, "tallyrope: cannot open its windows: %s\n", SDL_GetError());
         return 1;

@@ -39,8 +39,9 @@ class SdlWindowMaker final : public WindowMaker {
 
 } // namespace
 
-Program::Program(const std::string& dataFolder, const std::string& guide)
-    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide)) {}
+Program::Program(const std::string& dataFolder, const std::string& guide,
+                 const std::string& scaleOption)
+    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption)) {}
 
 bool Program::start() {
     if (!frontEnd_->video.ready) {

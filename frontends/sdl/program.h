@@ -10,8 +10,10 @@ namespace tallyrope {
 
 class Program {
   public:
-    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page.
-    Program(const std::string& dataFolder, const std::string& guide);
+    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
+    // `scaleOption` is --scale's value, empty to take the desktop's.
+    Program(const std::string& dataFolder, const std::string& guide,
+            const std::string& scaleOption);
 
     // Starts the run in the Windows program's order; false when the windows cannot be made.
     bool start();

@@ -37,7 +37,8 @@ std::string fileUrl(const std::string& path) {
 
 } // namespace
 
-SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds) : fonts_(fonts), sounds_(sounds) {
+SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds, Scale scale)
+    : fonts_(fonts), sounds_(sounds), scale_(scale) {
     for (const ControlRow& row : controlTable()) {
         ControlState& state = screen_.controls[row.id];
         state.row = &row;
@@ -195,7 +196,7 @@ void SdlUi::moveWindow(Window window, int dx, int dy) {
     int x = 0;
     int y = 0;
     SDL_GetWindowPosition(moved, &x, &y);
-    SDL_SetWindowPosition(moved, x + dx, y + dy);
+    SDL_SetWindowPosition(moved, x + scale_.length(dx), y + scale_.length(dy));
 }
 
 bool SdlUi::windowTitled(const std::string&) {

@@ -2,6 +2,7 @@
 // drawing shows, and SDL_mixer.
 #pragma once
 
+#include "frontends/sdl/scale.h"
 #include "frontends/sdl/screen_state.h"
 #include "ui/ui.h"
 
@@ -16,7 +17,8 @@ class SoundPlayer;
 
 class SdlUi final : public Ui {
   public:
-    SdlUi(const Fonts& fonts, SoundPlayer& sounds);
+    // Moves windows by table pixels at `scale`.
+    SdlUi(const Fonts& fonts, SoundPlayer& sounds, Scale scale);
 
     // Each window once it exists; until then it is neither shown nor moved.
     void attach(Window window, SDL_Window* handle);
@@ -56,6 +58,7 @@ class SdlUi final : public Ui {
 
     const Fonts& fonts_;
     SoundPlayer& sounds_;
+    Scale scale_;
     ScreenState screen_;
     std::array<SDL_Window*, 3> windows_{}; // by Window: main, Add_Puzzles, message
     bool runEnded_ = false;

@@ -32,13 +32,16 @@ void setIcon(SDL_Window* window) {
 bool createWindows(FrontEnd& frontEnd) {
     SDL_DisplayMode screen{};
     SDL_GetDesktopDisplayMode(0, &screen);
+    const Scale scale = frontEnd.scale;
     SDL_Window* main = nullptr;
     for (const WindowRow& row : windowTable()) {
-        const Point start = startPosition(row, screen.w, screen.h);
+        // The table's offsets from the screen's middle, in scaled pixels.
+        const int x = screen.w / 2 + scale.toDevice(row.dx);
+        const int y = screen.h / 2 + scale.toDevice(row.dy);
         const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
                              (row.ownedByMain ? SDL_WINDOW_SKIP_TASKBAR : 0);
-        SDL_Window* window =
-            SDL_CreateWindow(row.title, start.x, start.y, row.width, row.height, flags);
+        SDL_Window* window = SDL_CreateWindow(row.title, x, y, scale.toDevice(row.width),
+                                              scale.toDevice(row.height), flags);
         if (window == nullptr) {
             return false;
         }
@@ -60,7 +63,8 @@ SDL_Surface* paintNow(FrontEnd& frontEnd, Window window) {
     if (surface == nullptr) {
         return nullptr;
     }
-    drawWindow(frontEnd.ui, frontEnd.bitmaps, frontEnd.fonts, window, surface, caretOn(frontEnd));
+    drawWindow(frontEnd.ui, frontEnd.bitmaps, frontEnd.fonts, frontEnd.scale, window, surface,
+               caretOn(frontEnd));
     SDL_UpdateWindowSurface(handle);
     frontEnd.ui.screen().dirty[static_cast<std::size_t>(window)] = false;
     return surface;

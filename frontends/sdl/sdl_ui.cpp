@@ -218,6 +218,9 @@ void SdlUi::messageBox(const std::string& text, const std::string& caption, bool
 
 void SdlUi::endRun() {
     runEnded_ = true;
+    if (saved_) {
+        saved_();
+    }
     for (SDL_Window* window : windows_) {
         if (window != nullptr) {
             SDL_HideWindow(window);

@@ -9,6 +9,8 @@
 #include <SDL.h>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 namespace tallyrope {
 
@@ -26,6 +28,8 @@ class SdlUi final : public Ui {
     // Which of the three windows has SDL id `windowId`; false when none.
     bool windowOf(Uint32 windowId, Window& window) const;
     bool runEnded() const { return runEnded_; }
+    // Called once the quit's saving steps are done, before the windows are hidden.
+    void whenSaved(std::function<void()> saved) { saved_ = std::move(saved); }
 
     ScreenState& screen() { return screen_; }
     const ScreenState& screen() const { return screen_; }
@@ -62,6 +66,7 @@ class SdlUi final : public Ui {
     ScreenState screen_;
     std::array<SDL_Window*, 3> windows_{}; // by Window: main, Add_Puzzles, message
     bool runEnded_ = false;
+    std::function<void()> saved_;
 };
 
 } // namespace tallyrope

@@ -64,7 +64,7 @@ start_game() {
     fresh_folder "$1"
     SDL_AUDIODRIVER=$2 "$program" --data "$1" --scale 1 >/dev/null 2>&1 &
     game=$!
-    window=$(xdotool search --sync --onlyvisible --pid "$game" --name '^Tallyrope$' | head -1)
+    window=$(xdotool search --all --sync --onlyvisible --pid "$game" --name '^Tallyrope$' | head -1)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     wx=$X
     wy=$Y
@@ -144,13 +144,15 @@ costs() {
 
 start_game "$work/idle" pulseaudio
 idle_pid=$game
+xdotool windowmove --sync "$window" 0 0 # out of the next one's way
 start_game "$work/focused" pulseaudio
 focused_pid=$game
 click_at 300 587 # the solve box
 "$work/bare_sdl_window" &
 bare_pid=$!
 xdotool search --sync --onlyvisible --name '^bare SDL window$' >/dev/null
-sleep 2
+# Past the start: the audio device closes after three quiet seconds, on PulseAudio's time.
+sleep 8
 
 names=("idle, no focused edit box" "idle, the solve box focused" "a bare SDL window")
 pids=("$idle_pid" "$focused_pid" "$bare_pid")

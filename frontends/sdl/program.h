@@ -32,7 +32,7 @@ class Program {
 };
 
 // From now on SIGTERM, SIGHUP and SIGINT ask the running program to close as its main window's
-// close request does.
+// close request does. Called before SDL starts, from the thread that runs the program.
 void closeOnSignals();
 
 } // namespace tallyrope

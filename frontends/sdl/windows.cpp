@@ -17,6 +17,13 @@ bool caretOn(const FrontEnd& frontEnd) {
     return (SDL_GetTicks() - frontEnd.caretSince) / caretBlink % 2 == 0;
 }
 
+bool editFocused(FrontEnd& frontEnd) {
+    const ScreenState& screen = frontEnd.ui.screen();
+    const ControlState* control = screen.find(screen.focus.control);
+    return control != nullptr && control->edit &&
+           screen.windowShown[static_cast<std::size_t>(screen.focus.window)];
+}
+
 void setIcon(SDL_Window* window) {
     const Blob icon = iconResource();
     SDL_Surface* picture =
@@ -55,6 +62,13 @@ bool createWindows(FrontEnd& frontEnd) {
         frontEnd.ui.attach(row.window, window);
     }
     return true;
+}
+
+int millisecondsToBlink(FrontEnd& frontEnd) {
+    if (!editFocused(frontEnd)) {
+        return -1;
+    }
+    return static_cast<int>(caretBlink - (SDL_GetTicks() - frontEnd.caretSince) % caretBlink);
 }
 
 SDL_Surface* paintNow(FrontEnd& frontEnd, Window window) {

@@ -30,6 +30,21 @@ TEST(SdlScaleTwo, WindowsTilesAndPressedFacesSitAtTwiceTheirTablePoints) {
     EXPECT_EQ(game.pixel(Window::Main, {1563, 675}), test::bitmapPixel(3500, {20, 8}));
 }
 
+TEST(SdlScaleTwo, AnArrowKeyMovesTheWindowsByTwoTablePixels) {
+    SdlGame game("2");
+    SDL_Window* main = game.frontEnd().ui.handle(Window::Main);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(main, &x, &y);
+    game.key(SDLK_RIGHT);
+    game.key(SDLK_UP);
+    int movedX = 0;
+    int movedY = 0;
+    SDL_GetWindowPosition(main, &movedX, &movedY);
+    EXPECT_EQ(movedX - x, 4);
+    EXPECT_EQ(movedY - y, -4);
+}
+
 TEST(SdlScaleTwo, AClickAtTwiceATilesMiddleGuessesItAndJustOutsideDoesNot) {
     SdlGame game("2");
     game.clickControl(id::hNewGame);

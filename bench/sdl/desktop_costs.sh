@@ -70,22 +70,28 @@ start_game() {
     wy=$Y
 }
 
-
 # Clicks at the main window's client point ($1, $2).
 click_at() {
     xdotool mousemove $((wx + $1)) $((wy + $2)) click 1
 }
 
-quit_once() {
-    local folder="$work/quit-$1-$2"
-    start_game "$folder" "$1"
-    click_at 812 343 # New Puzzle: its clip plays through the quit
+# Starts the program on data folder $1 with audio driver $2, plays New Puzzle's clip, which is
+# still playing at the quit, and leaves the pointer over the quit button with `watcher` watching
+# the window and the process, telling $1/clock.
+ready_to_quit() {
+    start_game "$1" "$2"
+    click_at 812 343
     sleep 0.1
     xdotool mousemove $((wx + 882)) $((wy + 12))
-    : >"$folder/clock"
-    "$work/quit_clock" "$window" "$game" >"$folder/clock" &
-    local watcher=$!
-    while ! grep -q ready "$folder/clock"; do sleep 0.001; done
+    : >"$1/clock"
+    "$work/quit_clock" "$window" "$game" >"$1/clock" &
+    watcher=$!
+    while ! grep -q ready "$1/clock"; do sleep 0.001; done
+}
+
+quit_once() {
+    local folder="$work/quit-$1-$2"
+    ready_to_quit "$folder" "$1"
     local clicked
     clicked=$(now_ns)
     xdotool click 1
@@ -101,14 +107,7 @@ quit_once() {
 # gone; prints "refused" when the second start found the folder still taken.
 restart_once() {
     local folder="$work/restart-$1-$2"
-    start_game "$folder" "$1"
-    click_at 812 343
-    sleep 0.1
-    xdotool mousemove $((wx + 882)) $((wy + 12))
-    : >"$folder/clock"
-    "$work/quit_clock" "$window" "$game" >"$folder/clock" &
-    local watcher=$!
-    while ! grep -q ready "$folder/clock"; do sleep 0.001; done
+    ready_to_quit "$folder" "$1"
     xdotool click 1
     while ! grep -q hidden "$folder/clock"; do :; done
     env -u DISPLAY "$program" --data "$folder" --screenshot "$folder/again.png" >/dev/null 2>&1 ||

@@ -56,7 +56,12 @@ int fitHeight(TTF_Font* font, int pixelHeight) {
 // The face at `size` points with a DPI of 72 times the scale, so that fractions stay exact.
 TTF_Font* openScaled(const std::string& file, int size, Scale scale) {
     const auto dpi = static_cast<unsigned>((72 * scale.percent() + 50) / 100);
-    return TTF_OpenFontDPI(file.c_str(), size, dpi, dpi);
+    TTF_Font* font = TTF_OpenFontDPI(file.c_str(), size, dpi, dpi);
+    // The rules measure lines at scale 1. Lightly hinted, a line drawn at the scale is within
+    // 2 percent of that width's multiple; fully hinted, up to 4 percent wider.
+    if (font)
+        TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+    return font;
 }
 
 // The first face found at the Windows font's height, and the same face at the scale (none at

@@ -72,6 +72,16 @@ TEST(SdlScaleOneAndAHalf, ATilesAndTheTitleStripsEdgesFallOnTheirTablePoints) {
     EXPECT_TRUE(below.frontEnd().ui.screen().windowShown[2]);
 }
 
+TEST(SdlScaleOneAndAHalf, TheSolveBoxStopsWhereItDoesAtScaleOne) {
+    for (const char* scale : {"1.5", "2"}) {
+        SdlGame game(scale);
+        game.clickControl(id::hNewGame);
+        game.clickControl(id::hSolveMe);
+        game.typeText(std::string(40, 'W'));
+        EXPECT_EQ(game.text(id::hSolveMe), std::string(27, 'W')) << "at scale " << scale;
+    }
+}
+
 TEST(SdlScaleTwo, TextsAreDrawnAtTwiceTheirPointSize) {
     // The phrase's Liberation Mono Bold: 19 points, 22 pixels high, at 38 points 44 pixels high
     // and 22.8 pixels a character.

@@ -102,9 +102,8 @@ Fonts::Fonts(Scale scale) {
     }
     for (std::size_t i = 0; i < owned_.size(); ++i) {
         shown_[i] = owned_[i] ? owned_[i] : any;
-        const bool own = owned_[i] != nullptr;
-        TTF_Font* scaled = own ? scaledOwned_[i] : anyScaled;
-        drawn_[i] = scale.percent() == smallestScale || !scaled ? shown_[i] : scaled;
+        TTF_Font* scaled = owned_[i] ? scaledOwned_[i] : anyScaled;
+        drawn_[i] = scaled ? scaled : shown_[i];
     }
 }
 

@@ -98,7 +98,8 @@ bool Program::handleEvents() {
 
 void Program::run() {
     while (handleEvents()) {
-        // Idle, nothing wakes the program but the caret of a focused edit box.
+        // Idle, nothing wakes the program but the caret of a focused edit box and, once, the
+        // closing of the audio device after the last clip.
         const int wait = earlier(millisecondsToBlink(*frontEnd_), frontEnd_->sounds.rest());
         if (wait < 0) {
             SDL_WaitEvent(nullptr);

@@ -7,8 +7,8 @@ DEB_BUILD := build-deb
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench fuzz \
-	clean
+.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench \
+	bench-sdl fuzz clean
 
 native:
 	scripts/install-deps.sh native
@@ -30,9 +30,9 @@ test-native: native
 test-windows: windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure
 
-# The Linux program, from play/.
+# The Linux program, from play/; ARGS go to it (ARGS="--scale 2", say).
 run: native
-	scripts/run.sh $(BUILD)
+	scripts/run.sh $(BUILD) $(ARGS)
 
 # The Windows program under Wine, from play/.
 run-windows: native windows
@@ -59,6 +59,14 @@ bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-bench -j $(JOBS) --target core_bench
 	build-bench/bench/core_bench
+
+# The Linux program optimised, on a virtual display: from the quit button's click to the process's
+# end, and what it costs while idle beside a bare SDL window.
+bench-sdl:
+	scripts/install-deps.sh bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench -j $(JOBS) --target tallyrope puzzle_store
+	bench/sdl/desktop_costs.sh build-bench
 
 # Every reader and a whole session under libFuzzer, FUZZ_SECONDS each, built with clang.
 fuzz:

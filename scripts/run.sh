@@ -2,11 +2,12 @@
 # Plays the Linux program from play/, which keeps the statistics, the puzzle store and the
 # configuration between runs; only the program and the guide are refreshed. Without a display
 # the game draws offscreen and a screenshot is saved instead.
-# Usage: scripts/run.sh NATIVE_BUILD_FOLDER
+# Usage: scripts/run.sh NATIVE_BUILD_FOLDER [PROGRAM_ARGUMENTS...]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath "${1:?usage: run.sh NATIVE_BUILD_FOLDER}")
+build=$(realpath "${1:?usage: run.sh NATIVE_BUILD_FOLDER [PROGRAM_ARGUMENTS...]}")
+shift
 play="$root/play"
 store="$build/puzzles/OnLoad.dat"
 
@@ -20,10 +21,10 @@ echo "Playing from $play (its data files are kept between runs)."
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec "$play/tallyrope"
+    exec "$play/tallyrope" "$@"
 fi
 
-"$play/tallyrope" --screenshot "$play/screenshot.png"
+"$play/tallyrope" "$@" --screenshot "$play/screenshot.png"
 cat <<EOT
 There is no display here, so the game drew its window offscreen.
 A screenshot of it is in $play/screenshot.png

@@ -6,6 +6,7 @@
 
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tallyrope {
@@ -42,42 +43,62 @@ void drawLine(SDL_Surface* target, TTF_Font* font, const std::string& bytes, int
     SDL_FreeSurface(line);
 }
 
-void drawButton(const ScreenState& screen, Bitmaps& bitmaps, const ControlState& control,
-                SDL_Surface* target) {
-    const ControlRow& row = *control.row;
-    const bool pressed = screen.heldButton == row.id && screen.heldInside;
-    SDL_Surface* face = bitmaps.get(pressed ? row.pressedBitmap : row.bitmap);
-    SDL_Rect place = sdlRect(shownRect(row));
-    if (face != nullptr) {
-        SDL_BlitScaled(face, nullptr, target, &place);
+// Bitmap `id` over the table rectangle `place`: pixel for pixel at whole scales, smoothly at
+// fractions.
+void drawBitmap(Bitmaps& bitmaps, int id, const Rect& place, Scale scale, SDL_Surface* target) {
+    SDL_Surface* bitmap = bitmaps.get(id);
+    if (bitmap == nullptr) {
+        return;
+    }
+    SDL_Rect shown = sdlRect(scale.toDevice(place));
+    if (scale.whole()) {
+        SDL_BlitScaled(bitmap, nullptr, target, &shown);
+    } else if (SDL_Surface* smooth = bitmaps.smoothed(id, shown.w, shown.h)) {
+        SDL_BlitSurface(smooth, nullptr, target, &shown);
     }
 }
 
-void drawText(const ControlState& control, const Fonts& fonts, SDL_Surface* target) {
+// Bitmap `id` at its own size with its top-left corner at table point (x, y).
+void drawBitmapAt(Bitmaps& bitmaps, int id, int x, int y, Scale scale, SDL_Surface* target) {
+    if (const SDL_Surface* bitmap = bitmaps.get(id)) {
+        drawBitmap(bitmaps, id, {x, y, x + bitmap->w, y + bitmap->h}, scale, target);
+    }
+}
+
+void drawButton(const ScreenState& screen, Bitmaps& bitmaps, const ControlState& control,
+                Scale scale, SDL_Surface* target) {
     const ControlRow& row = *control.row;
-    TTF_Font* font = fonts.font(row.font);
+    const bool pressed = screen.heldButton == row.id && screen.heldInside;
+    drawBitmap(bitmaps, pressed ? row.pressedBitmap : row.bitmap, shownRect(row), scale, target);
+}
+
+void drawText(const ControlState& control, const Fonts& fonts, const Rect& box,
+              SDL_Surface* target) {
+    const ControlRow& row = *control.row;
+    TTF_Font* font = fonts.drawn(row.font);
     const std::string shown =
         row.kind == ControlKind::TextNoPrefix ? control.text : withoutPrefixes(control.text);
     if (row.kind != ControlKind::TextCentred) {
-        drawLine(target, font, shown, row.x, row.y, black);
+        drawLine(target, font, shown, box.left, box.top, black);
         return;
     }
+    const int width = box.right - box.left;
     const auto measure = [font](const std::string& line) { return textWidth(font, line); };
-    int y = row.y;
-    for (const std::string& line : wrapLines(shown, row.width, measure)) {
-        drawLine(target, font, line, row.x + (row.width - measure(line)) / 2, y, black);
+    int y = box.top;
+    for (const std::string& line : wrapLines(shown, width, measure)) {
+        drawLine(target, font, line, box.left + (width - measure(line)) / 2, y, black);
         y += TTF_FontLineSkip(font);
     }
 }
 
-void drawEdit(const ControlState& control, const Fonts& fonts, SDL_Surface* target, bool focused,
-              bool caretOn) {
+void drawEdit(const ControlState& control, const Fonts& fonts, Scale scale, SDL_Surface* target,
+              bool focused, bool caretOn) {
     const ControlRow& row = *control.row;
     const EditBox& edit = *control.edit;
-    TTF_Font* font = fonts.font(row.font);
+    TTF_Font* font = fonts.drawn(row.font);
     const std::string& text = edit.text();
-    const int x = row.x + editMargin;
-    const int y = row.y + editMargin;
+    const int x = scale.toDevice(row.x + editMargin);
+    const int y = scale.toDevice(row.y + editMargin);
     const auto xAt = [&](std::size_t index) { return x + textWidth(font, text.substr(0, index)); };
     drawLine(target, font, text, x, y, black);
     if (focused && edit.hasSelection()) {
@@ -88,20 +109,18 @@ void drawEdit(const ControlState& control, const Fonts& fonts, SDL_Surface* targ
         drawLine(target, font, text.substr(start, end - start), band.x, y, selectionText);
     }
     if (focused && caretOn) {
-        SDL_Rect caret{xAt(edit.caret()), y, 1, TTF_FontHeight(font)};
+        SDL_Rect caret{xAt(edit.caret()), y, std::max(1, scale.length(1)), TTF_FontHeight(font)};
         SDL_FillRect(target, &caret, mapped(target, black));
     }
 }
 
 } // namespace
 
-void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Window window,
+void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Scale scale, Window window,
                 SDL_Surface* target, bool caretOn) {
     const ScreenState& screen = ui.screen();
     SDL_SetClipRect(target, nullptr);
-    if (SDL_Surface* background = bitmaps.get(windowRow(window).background)) {
-        SDL_BlitSurface(background, nullptr, target, nullptr);
-    }
+    drawBitmapAt(bitmaps, windowRow(window).background, 0, 0, scale, target);
     // The controls made first lie on top, as on Windows: the masked phrase covers the second
     // phrase line on the same rectangle.
     const std::vector<ControlRow>& table = controlTable();
@@ -111,26 +130,25 @@ void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Window wi
         if (row.parent != window || !control->visible) {
             continue;
         }
-        SDL_Rect place = sdlRect(shownRect(row));
+        const Rect box = scale.toDevice(shownRect(row));
+        SDL_Rect place = sdlRect(box);
         switch (row.kind) {
         case ControlKind::OwnerDrawnButton:
-            drawButton(screen, bitmaps, *control, target);
+            drawButton(screen, bitmaps, *control, scale, target);
             break;
         case ControlKind::BitmapStatic:
-            if (SDL_Surface* bitmap = bitmaps.get(row.bitmap)) {
-                SDL_BlitSurface(bitmap, nullptr, target, &place);
-            }
+            drawBitmapAt(bitmaps, row.bitmap, row.x, row.y, scale, target);
             break;
         case ControlKind::Edit:
             SDL_FillRect(target, &place, mapped(target, fieldGrey));
             SDL_SetClipRect(target, &place);
-            drawEdit(*control, fonts, target,
+            drawEdit(*control, fonts, scale, target,
                      screen.focus.window == window && screen.focus.control == row.id, caretOn);
             break;
         default:
             SDL_FillRect(target, &place, mapped(target, fieldGrey));
             SDL_SetClipRect(target, &place);
-            drawText(*control, fonts, target);
+            drawText(*control, fonts, box, target);
             break;
         }
         SDL_SetClipRect(target, nullptr);

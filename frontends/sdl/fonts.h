@@ -1,6 +1,7 @@
 // The three fonts the controls write in, opened once from Debian's font packages.
 #pragma once
 
+#include "frontends/sdl/scale.h"
 #include "ui/control_table.h"
 
 #include <SDL_ttf.h>
@@ -18,9 +19,12 @@ namespace tallyrope {
 // (the 8-point GUI font at 96 DPI), System Liberation Sans Bold 15 pixels (as narrow as the system
 // font, so that the console's boxes take their 38 and 34 characters). DejaVu stands in where
 // Liberation is missing.
+//
+// What the rules see is laid out in table pixels with these fonts; the screen shows each text
+// in the same face at the scale's multiple of its point size.
 class Fonts {
   public:
-    Fonts();
+    explicit Fonts(Scale scale = Scale());
     ~Fonts();
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
@@ -28,6 +32,8 @@ class Fonts {
     // Never null while any face was found: a kind whose own faces are all missing borrows
     // another kind's font.
     TTF_Font* font(ControlFont kind) const;
+    // The same at the scale, for drawing.
+    TTF_Font* drawn(ControlFont kind) const;
 
     // Every kind has one of its own faces.
     bool complete() const;
@@ -36,6 +42,8 @@ class Fonts {
     bool ttf_ = false;
     std::array<TTF_Font*, 3> owned_{};
     std::array<TTF_Font*, 3> shown_{};
+    std::array<TTF_Font*, 3> scaledOwned_{}; // none at scale 1
+    std::array<TTF_Font*, 3> drawn_{};
 };
 
 // The width in pixels of a line of Windows-1252 text in `font`.

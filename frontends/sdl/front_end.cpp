@@ -1,5 +1,7 @@
 #include "frontends/sdl/front_end.h"
 
+#include "frontends/sdl/desktop_scale.h"
+
 namespace tallyrope {
 
 namespace {
@@ -24,7 +26,9 @@ SdlVideo::~SdlVideo() {
     }
 }
 
-FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide)
-    : ui(fonts, sounds), session(ui, random, pathsIn(dataFolder, guide)) {}
+FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide,
+                   const std::string& scaleOption)
+    : scale(video.ready ? scaleForDisplay(scaleOption) : Scale()), fonts(scale),
+      ui(fonts, sounds, scale), session(ui, random, pathsIn(dataFolder, guide)) {}
 
 } // namespace tallyrope

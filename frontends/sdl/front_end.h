@@ -4,6 +4,7 @@
 
 #include "frontends/sdl/bitmaps.h"
 #include "frontends/sdl/fonts.h"
+#include "frontends/sdl/scale.h"
 #include "frontends/sdl/sdl_ui.h"
 #include "frontends/sdl/sound_player.h"
 #include "state/random.h"
@@ -25,10 +26,13 @@ struct SdlVideo {
 };
 
 struct FrontEnd {
-    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page.
-    FrontEnd(const std::string& dataFolder, const std::string& guide);
+    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
+    // `scaleOption` is --scale's value, empty to take the desktop's.
+    FrontEnd(const std::string& dataFolder, const std::string& guide,
+             const std::string& scaleOption);
 
     SdlVideo video;
+    Scale scale; // of every window and text
     Fonts fonts;
     SoundPlayer sounds;
     Bitmaps bitmaps;

@@ -170,6 +170,11 @@ void textTyped(FrontEnd& frontEnd, const char* utf8) {
     }
 }
 
+// Every hit test works on the tables' points.
+Point tablePoint(const FrontEnd& frontEnd, int x, int y) {
+    return frontEnd.scale.toTable(Point{x, y});
+}
+
 void windowEvent(FrontEnd& frontEnd, Window window, const SDL_WindowEvent& event) {
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
@@ -195,19 +200,19 @@ void handleEvent(FrontEnd& frontEnd, const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT &&
             frontEnd.ui.windowOf(event.button.windowID, window)) {
-            buttonDown(frontEnd, window, Point{event.button.x, event.button.y}, event.button.clicks,
-                       (SDL_GetModState() & KMOD_SHIFT) != 0);
+            buttonDown(frontEnd, window, tablePoint(frontEnd, event.button.x, event.button.y),
+                       event.button.clicks, (SDL_GetModState() & KMOD_SHIFT) != 0);
         }
         break;
     case SDL_MOUSEMOTION:
         if (frontEnd.ui.windowOf(event.motion.windowID, window)) {
-            pointerMoved(frontEnd, window, Point{event.motion.x, event.motion.y});
+            pointerMoved(frontEnd, window, tablePoint(frontEnd, event.motion.x, event.motion.y));
         }
         break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT &&
             frontEnd.ui.windowOf(event.button.windowID, window)) {
-            buttonUp(frontEnd, window, Point{event.button.x, event.button.y});
+            buttonUp(frontEnd, window, tablePoint(frontEnd, event.button.x, event.button.y));
         }
         break;
     case SDL_KEYDOWN:

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 using namespace tallyrope;
 
@@ -54,15 +55,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Taken before any file is touched: the running copy owns them.
-    const FolderLock lock(data);
-    if (!lock.taken()) {
+    std::optional<FolderLock> lock(std::in_place, data);
+    if (!lock->taken()) {
         tell("Tallyrope is already running from this folder:\n" + data);
         return 0;
     }
     seedStore(data, shippedFile(program, "OnLoad.dat"));
     closeOnSignals();
 
-    Program game(data, shippedFile(program, "help/pages/welcome.html"));
+    Program game(data, shippedFile(program, "help/pages/welcome.html"), options.scale);
+    // Once the files are saved a new start may take them while this one closes its devices.
+    game.frontEnd().ui.whenSaved([&lock] { lock.reset(); });
     if (!game.start()) {
         std::fprintf(stderr, "tallyrope: cannot open its windows: %s\n", SDL_GetError());
         return 1;
@@ -74,5 +77,8 @@ int main(int argc, char** argv) {
         return saved ? 0 : 1;
     }
     game.run();
-    return 0;
+    // Saved, unlocked and hidden. Closing the audio device waits for SDL's audio thread, which
+    // PulseAudio can keep for seconds: the system closes it, and the windows, as the process ends.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }

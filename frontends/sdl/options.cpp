@@ -1,14 +1,17 @@
 #include "frontends/sdl/options.h"
 
+#include "frontends/sdl/scale.h"
+
 namespace tallyrope {
 
 const char* const usageText =
-    "Usage: tallyrope [--data DIR] [--screenshot FILE]\n"
+    "Usage: tallyrope [--data DIR] [--scale F] [--screenshot FILE]\n"
     "A word-guessing game for one or two players.\n"
     "\n"
     "  --data DIR         keep the statistics, the puzzles and the configuration in DIR\n"
-    "  --screenshot FILE  start, save a PNG picture of the main window to FILE, then quit\n"
-    "                     as the quit button does\n"
+    "  --scale F          draw everything F times as large, F from 1 to 4 (1.5, say)\n"
+    "  --screenshot FILE  start, save a PNG picture of the main window to FILE at the\n"
+    "                     scale in use, then quit as the quit button does\n"
     "  --help             show this help and exit\n"
     "\n"
     "Without --data the files live beside the program when its puzzle store (OnLoad.dat)\n"
@@ -17,6 +20,11 @@ const char* const usageText =
     "the shipped puzzle store on first start. Files there: TRStats.dat (scores),\n"
     "TRData.dat (puzzles while the game runs), OnLoad.dat (puzzles between runs) and\n"
     "TRC_CONFIG.INI (locks of the puzzle console).\n"
+    "Without --scale the scale is the desktop's: GDK_SCALE (times GDK_DPI_SCALE above 1),\n"
+    "GDK_DPI_SCALE, QT_SCALE_FACTOR, the X resource Xft.dpi (96 is 1) or the display's\n"
+    "DPI, the first that is set; under Wayland the compositor scales the windows itself.\n"
+    "A scale whose main window would not fit the display's usable area is stepped down\n"
+    "to the largest that fits, never below 1.\n"
     "With no display the game runs on SDL's offscreen driver.\n";
 
 bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
@@ -24,14 +32,23 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             options.help = true;
-        } else if ((argument == "--data" || argument == "--screenshot") && i + 1 < argc) {
-            (argument == "--data" ? options.dataFolder : options.screenshot) = argv[++i];
+        } else if (argument == "--data" || argument == "--screenshot" || argument == "--scale") {
+            if (i + 1 == argc) {
+                error = argument + " needs a value";
+                return false;
+            }
+            (argument == "--data"         ? options.dataFolder
+             : argument == "--screenshot" ? options.screenshot
+                                          : options.scale) = argv[++i];
         } else {
-            error = argument == "--data" || argument == "--screenshot"
-                        ? argument + " needs a value"
-                        : "unknown argument: " + argument;
+            error = "unknown argument: " + argument;
             return false;
         }
+    }
+    int percent = 0;
+    if (!options.scale.empty() && !parseScale(options.scale, percent)) {
+        error = "--scale takes a number from 1 to 4, not " + options.scale;
+        return false;
     }
     return true;
 }

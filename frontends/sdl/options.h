@@ -8,6 +8,7 @@ namespace tallyrope {
 struct Options {
     std::string dataFolder; // --data DIR; empty: chosen as the program's help says
     std::string screenshot; // --screenshot FILE: save a picture after start-up and quit
+    std::string scale;      // --scale F, from 1 to 4; empty: the desktop's
     bool help = false;      // --help
 };
 

@@ -7,20 +7,50 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <thread>
 
 namespace tallyrope {
 
 namespace {
 
-volatile std::sig_atomic_t closeAsked = 0;
+std::atomic<bool> closeAsked{false};
 
-void askToClose(int) {
-    closeAsked = 1;
+const sigset_t& closingSignals() {
+    static const sigset_t signals = [] {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            sigaddset(&set, signal);
+        }
+        return set;
+    }();
+    return signals;
 }
 
-// Events are waited for this long at most, so that the caret blinks and signals are seen.
-constexpr int waitMilliseconds = 50;
+// The event loop sleeps in SDL_WaitEvent, which a signal does not end: a thread of its own
+// takes the signals and wakes the loop with an event.
+void takeSignals() {
+    for (;;) {
+        int signal = 0;
+        if (sigwait(&closingSignals(), &signal) == 0) {
+            closeAsked = true;
+            SDL_Event event{};
+            event.type = SDL_USEREVENT;
+            SDL_PushEvent(&event);
+        }
+    }
+}
+
+// The earlier of two waits in milliseconds, -1 standing for none.
+int earlier(int first, int second) {
+    if (first < 0 || second < 0) {
+        return first < 0 ? second : first;
+    }
+    return std::min(first, second);
+}
 
 class SdlWindowMaker final : public WindowMaker {
   public:
@@ -39,8 +69,9 @@ class SdlWindowMaker final : public WindowMaker {
 
 } // namespace
 
-Program::Program(const std::string& dataFolder, const std::string& guide)
-    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide)) {}
+Program::Program(const std::string& dataFolder, const std::string& guide,
+                 const std::string& scaleOption)
+    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption)) {}
 
 bool Program::start() {
     if (!frontEnd_->video.ready) {
@@ -55,8 +86,7 @@ bool Program::handleEvents() {
     while (!frontEnd_->ui.runEnded() && SDL_PollEvent(&event) != 0) {
         handleEvent(*frontEnd_, event);
     }
-    if (closeAsked != 0 && !frontEnd_->ui.runEnded()) {
-        closeAsked = 0;
+    if (closeAsked.exchange(false) && !frontEnd_->ui.runEnded()) {
         closeRequest(frontEnd_->session, Window::Main);
     }
     if (frontEnd_->ui.runEnded()) {
@@ -68,7 +98,14 @@ bool Program::handleEvents() {
 
 void Program::run() {
     while (handleEvents()) {
-        SDL_WaitEventTimeout(nullptr, waitMilliseconds);
+        // Idle, nothing wakes the program but the caret of a focused edit box and, once, the
+        // closing of the audio device after the last clip.
+        const int wait = earlier(millisecondsToBlink(*frontEnd_), frontEnd_->sounds.rest());
+        if (wait < 0) {
+            SDL_WaitEvent(nullptr);
+        } else {
+            SDL_WaitEventTimeout(nullptr, wait);
+        }
     }
 }
 
@@ -79,12 +116,9 @@ bool Program::saveScreenshot(const std::string& file) {
 
 void closeOnSignals() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    struct sigaction action {};
-    action.sa_handler = askToClose;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        sigaction(signal, &action, nullptr);
-    }
+    // Blocked before SDL starts its threads, which inherit the mask, so only the taker sees them.
+    pthread_sigmask(SIG_BLOCK, &closingSignals(), nullptr);
+    std::thread(takeSignals).detach();
 }
 
 } // namespace tallyrope

@@ -10,8 +10,10 @@ namespace tallyrope {
 
 class Program {
   public:
-    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page.
-    Program(const std::string& dataFolder, const std::string& guide);
+    // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
+    // `scaleOption` is --scale's value, empty to take the desktop's.
+    Program(const std::string& dataFolder, const std::string& guide,
+            const std::string& scaleOption);
 
     // Starts the run in the Windows program's order; false when the windows cannot be made.
     bool start();
@@ -30,7 +32,7 @@ class Program {
 };
 
 // From now on SIGTERM, SIGHUP and SIGINT ask the running program to close as its main window's
-// close request does.
+// close request does. Called before SDL starts, from the thread that runs the program.
 void closeOnSignals();
 
 } // namespace tallyrope

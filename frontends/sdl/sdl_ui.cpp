@@ -37,7 +37,8 @@ std::string fileUrl(const std::string& path) {
 
 } // namespace
 
-SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds) : fonts_(fonts), sounds_(sounds) {
+SdlUi::SdlUi(const Fonts& fonts, SoundPlayer& sounds, Scale scale)
+    : fonts_(fonts), sounds_(sounds), scale_(scale) {
     for (const ControlRow& row : controlTable()) {
         ControlState& state = screen_.controls[row.id];
         state.row = &row;
@@ -195,7 +196,7 @@ void SdlUi::moveWindow(Window window, int dx, int dy) {
     int x = 0;
     int y = 0;
     SDL_GetWindowPosition(moved, &x, &y);
-    SDL_SetWindowPosition(moved, x + dx, y + dy);
+    SDL_SetWindowPosition(moved, x + scale_.length(dx), y + scale_.length(dy));
 }
 
 bool SdlUi::windowTitled(const std::string&) {
@@ -217,6 +218,9 @@ void SdlUi::messageBox(const std::string& text, const std::string& caption, bool
 
 void SdlUi::endRun() {
     runEnded_ = true;
+    if (saved_) {
+        saved_();
+    }
     for (SDL_Window* window : windows_) {
         if (window != nullptr) {
             SDL_HideWindow(window);

@@ -2,12 +2,15 @@
 // drawing shows, and SDL_mixer.
 #pragma once
 
+#include "frontends/sdl/scale.h"
 #include "frontends/sdl/screen_state.h"
 #include "ui/ui.h"
 
 #include <SDL.h>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 namespace tallyrope {
 
@@ -16,7 +19,8 @@ class SoundPlayer;
 
 class SdlUi final : public Ui {
   public:
-    SdlUi(const Fonts& fonts, SoundPlayer& sounds);
+    // Moves windows by table pixels at `scale`.
+    SdlUi(const Fonts& fonts, SoundPlayer& sounds, Scale scale);
 
     // Each window once it exists; until then it is neither shown nor moved.
     void attach(Window window, SDL_Window* handle);
@@ -24,6 +28,8 @@ class SdlUi final : public Ui {
     // Which of the three windows has SDL id `windowId`; false when none.
     bool windowOf(Uint32 windowId, Window& window) const;
     bool runEnded() const { return runEnded_; }
+    // Called once the quit's saving steps are done, before the windows are hidden.
+    void whenSaved(std::function<void()> saved) { saved_ = std::move(saved); }
 
     ScreenState& screen() { return screen_; }
     const ScreenState& screen() const { return screen_; }
@@ -56,9 +62,11 @@ class SdlUi final : public Ui {
 
     const Fonts& fonts_;
     SoundPlayer& sounds_;
+    Scale scale_;
     ScreenState screen_;
     std::array<SDL_Window*, 3> windows_{}; // by Window: main, Add_Puzzles, message
     bool runEnded_ = false;
+    std::function<void()> saved_;
 };
 
 } // namespace tallyrope

@@ -17,6 +17,13 @@ bool caretOn(const FrontEnd& frontEnd) {
     return (SDL_GetTicks() - frontEnd.caretSince) / caretBlink % 2 == 0;
 }
 
+bool editFocused(FrontEnd& frontEnd) {
+    const ScreenState& screen = frontEnd.ui.screen();
+    const ControlState* control = screen.find(screen.focus.control);
+    return control != nullptr && control->edit &&
+           screen.windowShown[static_cast<std::size_t>(screen.focus.window)];
+}
+
 void setIcon(SDL_Window* window) {
     const Blob icon = iconResource();
     SDL_Surface* picture =
@@ -32,13 +39,16 @@ void setIcon(SDL_Window* window) {
 bool createWindows(FrontEnd& frontEnd) {
     SDL_DisplayMode screen{};
     SDL_GetDesktopDisplayMode(0, &screen);
+    const Scale scale = frontEnd.scale;
     SDL_Window* main = nullptr;
     for (const WindowRow& row : windowTable()) {
-        const Point start = startPosition(row, screen.w, screen.h);
+        // The table's offsets from the screen's middle, in scaled pixels.
+        const int x = screen.w / 2 + scale.toDevice(row.dx);
+        const int y = screen.h / 2 + scale.toDevice(row.dy);
         const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
                              (row.ownedByMain ? SDL_WINDOW_SKIP_TASKBAR : 0);
-        SDL_Window* window =
-            SDL_CreateWindow(row.title, start.x, start.y, row.width, row.height, flags);
+        SDL_Window* window = SDL_CreateWindow(row.title, x, y, scale.toDevice(row.width),
+                                              scale.toDevice(row.height), flags);
         if (window == nullptr) {
             return false;
         }
@@ -54,13 +64,21 @@ bool createWindows(FrontEnd& frontEnd) {
     return true;
 }
 
+int millisecondsToBlink(FrontEnd& frontEnd) {
+    if (!editFocused(frontEnd)) {
+        return -1;
+    }
+    return static_cast<int>(caretBlink - (SDL_GetTicks() - frontEnd.caretSince) % caretBlink);
+}
+
 SDL_Surface* paintNow(FrontEnd& frontEnd, Window window) {
     SDL_Window* handle = frontEnd.ui.handle(window);
     SDL_Surface* surface = handle == nullptr ? nullptr : SDL_GetWindowSurface(handle);
     if (surface == nullptr) {
         return nullptr;
     }
-    drawWindow(frontEnd.ui, frontEnd.bitmaps, frontEnd.fonts, window, surface, caretOn(frontEnd));
+    drawWindow(frontEnd.ui, frontEnd.bitmaps, frontEnd.fonts, frontEnd.scale, window, surface,
+               caretOn(frontEnd));
     SDL_UpdateWindowSurface(handle);
     frontEnd.ui.screen().dirty[static_cast<std::size_t>(window)] = false;
     return surface;

@@ -94,6 +94,23 @@ TEST(MediaSound, EveryClipDecodesAndPlaysAloneOnTheOneChannel) {
     EXPECT_NEAR(millisOnChannel(), 180, 2) << "the beep";
 }
 
+TEST(MediaSound, AClipAfterTheIdleDeviceClosedOpensItAgainAsBefore) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundPlayer player(0);
+    player.play(4450);
+    EXPECT_EQ(player.rest(), -1) << "waits for the clip's end";
+    Mix_HaltChannel(0);
+    EXPECT_EQ(player.rest(), -1);
+    player.play(4700);
+    ASSERT_EQ(Mix_AllocateChannels(-1), 1) << "clips could overlap";
+    EXPECT_NEAR(millisOnChannel(), 660, 2) << "not in the format the clips were decoded for";
+    EXPECT_EQ(Mix_Playing(0), 1);
+    Mix_HaltChannel(0);
+    player.rest();
+    player.beep();
+    EXPECT_NEAR(millisOnChannel(), 180, 2) << "the beep";
+}
+
 TEST(MediaFonts, EachKindHasItsFaceAtTheWindowsHeight) {
     struct Expected {
         ControlFont kind;

@@ -11,9 +11,10 @@ namespace tallyrope::test {
 
 namespace {
 
-Point middleOf(int id) {
+Point middleOf(int id, Scale scale) {
     const Rect rect = shownRect(*findControl(id));
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    return {scale.toDevice((rect.left + rect.right) / 2),
+            scale.toDevice((rect.top + rect.bottom) / 2)};
 }
 
 Uint32 rgbAt(SDL_Surface* surface, Point at) {
@@ -26,7 +27,8 @@ Uint32 rgbAt(SDL_Surface* surface, Point at) {
 
 } // namespace
 
-SdlGame::SdlGame() : program(folder.prefix(), folder.path("welcome.html")) {
+SdlGame::SdlGame(const std::string& scale)
+    : program(folder.prefix(), folder.path("welcome.html"), scale) {
     writeFile("TRData.dat", "BIG TOP;Circus tent:");
     writeFile("TRStats.dat", "120 3 2 40 1 5");
     writeFile("TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n");
@@ -73,15 +75,16 @@ bool SdlGame::click(Window window, Point client) {
 }
 
 bool SdlGame::clickControl(int id) {
-    return click(findControl(id)->parent, middleOf(id));
+    return click(findControl(id)->parent, middleOf(id, frontEnd().scale));
 }
 
 bool SdlGame::pressOn(int id) {
-    return push(mouse(SDL_MOUSEBUTTONDOWN, findControl(id)->parent, middleOf(id)));
+    return push(
+        mouse(SDL_MOUSEBUTTONDOWN, findControl(id)->parent, middleOf(id, frontEnd().scale)));
 }
 
 bool SdlGame::releaseOn(int id) {
-    return push(mouse(SDL_MOUSEBUTTONUP, findControl(id)->parent, middleOf(id)));
+    return push(mouse(SDL_MOUSEBUTTONUP, findControl(id)->parent, middleOf(id, frontEnd().scale)));
 }
 
 bool SdlGame::key(SDL_Keycode key, Uint16 mod) {

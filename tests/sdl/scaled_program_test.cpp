@@ -1,0 +1,98 @@
+// The Linux program at scale 2 and 1.5 on the offscreen driver: windows, bitmaps and texts at the
+// scale, every click reaching the rules at the tables' points.
+#include "sdl_game.h"
+
+#include "frontends/sdl/fonts.h"
+#include "ui/control_ids.h"
+
+#include <gtest/gtest.h>
+
+namespace tallyrope {
+namespace {
+
+using test::SdlGame;
+
+// Tile B lies at (125, 479), 16 x 20, in the table; the middle of its row is y 489.
+const int tileB = id::letterTile(1);
+
+TEST(SdlScaleTwo, WindowsTilesAndPressedFacesSitAtTwiceTheirTablePoints) {
+    SdlGame game("2");
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(game.frontEnd().ui.handle(Window::Main), &width, &height);
+    EXPECT_EQ(width, 1800);
+    EXPECT_EQ(height, 1240);
+    // Table point (130, 486) is the tile's bitmap point (5, 7), four device pixels.
+    for (Point device : {Point{260, 972}, Point{261, 973}}) {
+        EXPECT_EQ(game.pixel(Window::Main, device), test::bitmapPixel(190, {5, 7}));
+    }
+    game.pressOn(id::hNewGame); // at (761, 329): its face point (20, 8) is table (781, 337)
+    EXPECT_EQ(game.pixel(Window::Main, {1563, 675}), test::bitmapPixel(3500, {20, 8}));
+}
+
+TEST(SdlScaleTwo, AnArrowKeyMovesTheWindowsByTwoTablePixels) {
+    SdlGame game("2");
+    SDL_Window* main = game.frontEnd().ui.handle(Window::Main);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(main, &x, &y);
+    game.key(SDLK_RIGHT);
+    game.key(SDLK_UP);
+    int movedX = 0;
+    int movedY = 0;
+    SDL_GetWindowPosition(main, &movedX, &movedY);
+    EXPECT_EQ(movedX - x, 4);
+    EXPECT_EQ(movedY - y, -4);
+}
+
+TEST(SdlScaleTwo, AClickAtTwiceATilesMiddleGuessesItAndJustOutsideDoesNot) {
+    SdlGame game("2");
+    game.clickControl(id::hNewGame);
+    game.click(Window::Main, {248, 978}); // table (124, 489), left of the tile
+    game.click(Window::Main, {282, 978}); // table (141, 489), right of it
+    EXPECT_EQ(game.text(id::hPuzzler), " _ _ _   _ _ _");
+    EXPECT_EQ(game.text(id::hUsedBin), std::string(28, ' ')) << "counted as a miss";
+    game.click(Window::Main, {266, 978});
+    EXPECT_EQ(game.text(id::hPuzzler), " B _ _   _ _ _");
+}
+
+TEST(SdlScaleOneAndAHalf, ATilesAndTheTitleStripsEdgesFallOnTheirTablePoints) {
+    SdlGame game("1.5");
+    game.clickControl(id::hNewGame);
+    game.click(Window::Main, {187, 734}); // table 124.67
+    game.click(Window::Main, {212, 734}); // table 141.33
+    EXPECT_EQ(game.text(id::hPuzzler), " _ _ _   _ _ _");
+    game.click(Window::Main, {188, 734}); // table 125.33
+    EXPECT_EQ(game.text(id::hPuzzler), " B _ _   _ _ _");
+
+    SdlGame below("1.5");
+    below.click(Window::Main, {8, 38}); // table row 25, below the strip
+    EXPECT_FALSE(below.frontEnd().ui.screen().windowShown[2]);
+    below.click(Window::Main, {8, 37}); // table row 24, the strip's last
+    EXPECT_TRUE(below.frontEnd().ui.screen().windowShown[2]);
+}
+
+TEST(SdlScaleOneAndAHalf, TheSolveBoxStopsWhereItDoesAtScaleOne) {
+    for (const char* scale : {"1.5", "2"}) {
+        SdlGame game(scale);
+        game.clickControl(id::hNewGame);
+        game.clickControl(id::hSolveMe);
+        game.typeText(std::string(40, 'W'));
+        EXPECT_EQ(game.text(id::hSolveMe), std::string(27, 'W')) << "at scale " << scale;
+    }
+}
+
+TEST(SdlScaleTwo, TextsAreDrawnAtTwiceTheirPointSize) {
+    // The phrase's Liberation Mono Bold: 19 points, 22 pixels high, at 38 points 44 pixels high
+    // and 22.8 pixels a character.
+    const Fonts fonts{Scale(200)};
+    TTF_Font* phrase = fonts.drawn(ControlFont::Phrase);
+    int advance = 0;
+    TTF_GlyphMetrics(phrase, '_', nullptr, nullptr, nullptr, nullptr, &advance);
+    EXPECT_EQ(advance, 23);
+    EXPECT_EQ(TTF_FontHeight(phrase), 44);
+    EXPECT_EQ(TTF_FontHeight(fonts.font(ControlFont::Phrase)), 22) << "the rules' font moved";
+}
+
+} // namespace
+} // namespace tallyrope

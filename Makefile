@@ -5,10 +5,11 @@ BUILD := build
 WINDOWS_BUILD := build-windows
 DEB_BUILD := build-deb
 FUZZ_BUILD := build-fuzz
+WEB_BUILD := build-web
 FUZZ_SECONDS ?= 60
 
-.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench fuzz \
-	clean
+.PHONY: native windows web test test-native test-windows run run-windows deb dist screenshots bench \
+	fuzz clean
 
 native:
 	scripts/install-deps.sh native
@@ -20,6 +21,17 @@ windows:
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The page in dist/web/: the program built by emscripten, whose JavaScript optimiser finds
+# Debian's acorn only through NODE_PATH, and the shipped store from the native build.
+web:
+	scripts/install-deps.sh native
+	scripts/install-deps.sh web
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(BUILD) -j $(JOBS) --target puzzle_store
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+	scripts/make-web.sh $(WEB_BUILD) $(BUILD)/puzzles/OnLoad.dat dist/web
 
 test: test-native test-windows
 
@@ -44,11 +56,12 @@ deb:
 	scripts/make-deb.sh $(DEB_BUILD) dist
 
 # The Linux zip takes the package's optimised program, not the tests' checking build.
-dist: native windows deb
+dist: native windows deb web
 	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
 		dist/windows
 	scripts/make-dist-linux.sh $(DEB_BUILD)/bin/tallyrope $(DEB_BUILD)/puzzles/OnLoad.dat \
 		dist/linux
+	scripts/zip-folder.sh dist/web dist/tallyrope-web.zip
 
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots
@@ -69,4 +82,4 @@ fuzz:
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) $(FUZZ_BUILD) build-bench dist
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) build-bench dist

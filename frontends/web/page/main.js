@@ -1,0 +1,81 @@
+// Starts the page: one run per browser profile, the data folder loaded from IndexedDB, then the
+// core's start-up, with the hooks the file bar and the tests use kept on window.tallyrope.
+import { setUpDialogs, showMessage } from "./dialogs.js";
+import { EditBoxes } from "./edit_boxes.js";
+import { wireFileBar } from "./file_bar.js";
+import { DataFolder } from "./files.js";
+import { gameOf } from "./game.js";
+import { wireInput } from "./input.js";
+import { Screen } from "./screen.js";
+import { SoundPlayer } from "./sound.js";
+
+const stageWidth = 900;
+const stageHeight = 620;
+const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
+
+let folder = null;
+let signalReady;
+const ready = new Promise((resolve) => {
+    signalReady = resolve;
+});
+
+window.tallyrope = {
+    ready,
+    files: {
+        read: (name) => folder?.read(name) ?? null,
+        write: (name, bytes) => folder?.write(name, bytes),
+        remove: (name) => folder?.remove(name),
+    },
+    flush: () => folder?.flush() ?? Promise.resolve(),
+};
+
+// The whole game fits the window, keeping its proportions; the file bar stays below it.
+function fit() {
+    const bar = document.getElementById("file-bar").offsetHeight;
+    const scale = Math.min(innerWidth / stageWidth, (innerHeight - bar) / stageHeight);
+    document.documentElement.style.setProperty("--scale", String(Math.max(scale, 0.1)));
+}
+
+async function drawn(panel) {
+    await Promise.all([...panel.querySelectorAll("img")].map((img) => img.decode().catch(() => {})));
+    await new Promise((resolve) => requestAnimationFrame(resolve));
+}
+
+async function play() {
+    const sounds = new SoundPlayer();
+    const stage = document.getElementById("stage");
+    const screen = new Screen(stage, sounds, new EditBoxes(() => sounds.play("beep")));
+    const module = await window.createTallyrope({ page: screen });
+    folder = new DataFolder(module);
+    await folder.open();
+    await folder.seed();
+    const game = gameOf(module, folder);
+    wireInput(stage, game);
+    wireFileBar(game, folder, module);
+    document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
+    // Closing or reloading the tab saves as the quit does; a page kept for going back starts
+    // afresh from those files when it shows again.
+    addEventListener("pagehide", () => game.sessionEnds());
+    addEventListener("pageshow", (event) => event.persisted && location.reload());
+    game.start();
+    await drawn(document.getElementById("panel-main"));
+    signalReady();
+    navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
+}
+
+function refuse() {
+    showMessage(alreadyRunning, "Tallyrope");
+    signalReady();
+}
+
+setUpDialogs();
+fit();
+addEventListener("resize", fit);
+document.querySelector("#ended button").addEventListener("click", () => location.reload());
+if (navigator.locks) {
+    // Held for the life of the page: a second tab finds it taken and touches no file.
+    navigator.locks.request("tallyrope", { ifAvailable: true }, (lock) =>
+        lock === null ? refuse() : play().then(() => new Promise(() => {})));
+} else {
+    play();
+}

@@ -19,8 +19,6 @@ bench=(libbenchmark-dev time)
 deb=(lintian)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 fuzz=(cmake make clang libclang-rt-dev)
-# The page: emscripten, whose JavaScript optimiser needs Node and Debian's acorn module.
-web=(cmake make emscripten nodejs node-acorn)
 # The page: emscripten (with Node and its acorn module) builds the program; ImageMagick, webp,
 # optipng, librsvg2-bin and opus-tools make the art, clips and icons; Chromium runs the browser
 # tests and the bench, driven by puppeteer-core from npm (tests/web/package-lock.json); Python
@@ -34,7 +32,6 @@ windows) wanted=("${windows[@]}") ;;
 bench) wanted=("${native[@]}" "${bench[@]}") ;;
 deb) wanted=("${native[@]}" "${deb[@]}") ;;
 fuzz) wanted=("${fuzz[@]}") ;;
-web) wanted=("${web[@]}") ;;
 web) wanted=("${native[@]}" "${web[@]}") ;;
 all) wanted=("${native[@]}" "${windows[@]}" "${deb[@]}" "${web[@]}") ;;
 *) echo "usage: $0 [native|windows|bench|deb|fuzz|web|all]" >&2; exit 2 ;;

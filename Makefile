@@ -25,7 +25,6 @@ windows:
 # The page in dist/web/: the program built by emscripten, whose JavaScript optimiser finds
 # Debian's acorn only through NODE_PATH, and the shipped store from the native build.
 web:
-	scripts/install-deps.sh native
 	scripts/install-deps.sh web
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD) -j $(JOBS) --target puzzle_store

@@ -50,6 +50,25 @@ export class DataFolder {
         return this.flushing;
     }
 
+    // The tab may be gone before a flush has even read IndexedDB, so the end of a session
+    // writes every file in one transaction, begun at once and committed without waiting.
+    saveNow() {
+        const idbfs = this.fs.filesystems.IDBFS;
+        const database = idbfs.dbs[folder];
+        if (database === undefined) {
+            return;
+        }
+        const transaction = database.transaction([idbfs.DB_STORE_NAME], "readwrite");
+        const store = transaction.objectStore(idbfs.DB_STORE_NAME);
+        for (const name of this.fs.readdir(folder)) {
+            const path = this.path(name);
+            if (this.fs.isFile(this.fs.stat(path).mode)) {
+                idbfs.loadLocalEntry(path, (error, entry) => error || store.put(entry, path));
+            }
+        }
+        transaction.commit?.();
+    }
+
     // A first visit plays the shipped puzzles, as the desktop programs' first start does.
     async seed() {
         if (this.read("OnLoad.dat") !== null || this.read("TRData.dat") !== null) {

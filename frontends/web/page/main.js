@@ -14,6 +14,7 @@ const stageHeight = 620;
 const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
 
 let folder = null;
+let game = null;
 let signalReady;
 const ready = new Promise((resolve) => {
     signalReady = resolve;
@@ -21,10 +22,17 @@ const ready = new Promise((resolve) => {
 
 window.tallyrope = {
     ready,
+    // A file written or removed by hand stays as it is: the run's own saving steps go first.
     files: {
         read: (name) => folder?.read(name) ?? null,
-        write: (name, bytes) => folder?.write(name, bytes),
-        remove: (name) => folder?.remove(name),
+        write: (name, bytes) => {
+            game?.sessionEnds();
+            folder?.write(name, bytes);
+        },
+        remove: (name) => {
+            game?.sessionEnds();
+            folder?.remove(name);
+        },
     },
     flush: () => folder?.flush() ?? Promise.resolve(),
 };
@@ -49,13 +57,16 @@ async function play() {
     folder = new DataFolder(module);
     await folder.open();
     await folder.seed();
-    const game = gameOf(module, folder);
+    game = gameOf(module, folder);
     wireInput(stage, game);
     wireFileBar(game, folder, module);
     document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
     // Closing or reloading the tab saves as the quit does; a page kept for going back starts
     // afresh from those files when it shows again.
-    addEventListener("pagehide", () => game.sessionEnds());
+    addEventListener("pagehide", () => {
+        game.sessionEnds();
+        folder.saveNow();
+    });
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
     await drawn(document.getElementById("panel-main"));

@@ -100,6 +100,11 @@ function keyDown(event, game) {
     }
     const target = event.target;
     const panel = target instanceof Element ? panelOf(target) : null;
+    // Escape in the console or the message panel is the window system's close request.
+    if (event.key === "Escape" && panel !== null && windowOf(panel) !== 0) {
+        game.closeRequest(windowOf(panel));
+        return;
+    }
     if (target.tagName === "INPUT") {
         if (panel !== null && event.key === "Enter") {
             event.preventDefault();

@@ -199,8 +199,9 @@ export class Screen {
         panel.hidden = !visible;
         if (visible && window !== 0) {
             // A panel that opens over the game takes the keyboard, so a keyboard player can
-            // use it at once; after the command, which hands the keys back to the main panel.
-            queueMicrotask(() =>
+            // use it at once: once the command and the click that ran it are done, since both
+            // hand the keys back to the main panel.
+            setTimeout(() =>
                 panel.querySelector("input, button:not([hidden])")?.focus({ preventScroll: true }));
         } else if (!visible && hadFocus) {
             this.panels[0].focus({ preventScroll: true });

@@ -9,7 +9,11 @@ export class SoundPlayer {
         this.playing = null;
         this.asked = 0;
         this.clips = new Map();
-        const unlock = () => this.context.resume();
+        this.unlocked = false;
+        const unlock = () => {
+            this.unlocked = true;
+            this.context.resume();
+        };
         for (const event of ["pointerdown", "keydown"]) {
             window.addEventListener(event, unlock, { capture: true, once: true });
         }
@@ -30,7 +34,11 @@ export class SoundPlayer {
         }
         const ticket = ++this.asked;
         const buffer = await this.clips.get(id);
-        // A clip asked for later has cut this one, even if it was decoded first.
+        // The tap that unlocks the sound is also the first to make one.
+        if (this.unlocked && this.context.state === "suspended") {
+            await this.context.resume();
+        }
+        // A clip asked for later has cut this one, even if it was ready first.
         if (ticket !== this.asked) {
             return;
         }

@@ -22,17 +22,19 @@ const ready = new Promise((resolve) => {
 
 window.tallyrope = {
     ready,
-    // A file written or removed by hand stays as it is: the run's own saving steps go first.
+    // A file written by hand stays as it is: the run's own saving steps go first, so the end
+    // of the page does not write over it. Writing null removes the file.
     files: {
         read: (name) => folder?.read(name) ?? null,
         write: (name, bytes) => {
             game?.sessionEnds();
-            folder?.write(name, bytes);
+            if (bytes === null) {
+                folder?.remove(name);
+            } else {
+                folder?.write(name, bytes);
+            }
         },
-        remove: (name) => {
-            game?.sessionEnds();
-            folder?.remove(name);
-        },
+        remove: (name) => window.tallyrope.files.write(name, null),
     },
     flush: () => folder?.flush() ?? Promise.resolve(),
 };

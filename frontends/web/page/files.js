@@ -13,11 +13,16 @@ export class DataFolder {
             this.fs.syncfs(populate, (error) => (error ? reject(error) : resolve())));
     }
 
-    // Mounts the folder and loads what IndexedDB holds of it.
+    // Mounts the folder and loads what IndexedDB holds of it. Without IndexedDB (a private
+    // window of some browsers) the game still plays, from a folder kept in memory only.
     async open() {
         this.fs.mkdir(folder);
         this.fs.mount(this.fs.filesystems.IDBFS, {}, folder);
-        await this.sync(true);
+        try {
+            await this.sync(true);
+        } catch {
+            this.fs.unmount(folder);
+        }
     }
 
     path(name) {

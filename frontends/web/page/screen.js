@@ -201,8 +201,8 @@ export class Screen {
             // A panel that opens over the game takes the keyboard, so a keyboard player can
             // use it at once: once the command and the click that ran it are done, since both
             // hand the keys back to the main panel.
-            setTimeout(() =>
-                panel.querySelector("input, button:not([hidden])")?.focus({ preventScroll: true }));
+            const first = panel.querySelector("input") ?? panel.querySelector("button:not([hidden])");
+            setTimeout(() => first?.focus({ preventScroll: true }));
         } else if (!visible && hadFocus) {
             this.panels[0].focus({ preventScroll: true });
         }

@@ -47,7 +47,8 @@ function fit() {
 }
 
 async function drawn(panel) {
-    await Promise.all([...panel.querySelectorAll("img")].map((img) => img.decode().catch(() => {})));
+    const pictures = [...panel.querySelectorAll("img")];
+    await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
     await new Promise((resolve) => requestAnimationFrame(resolve));
 }
 
@@ -77,6 +78,7 @@ async function play() {
 }
 
 function refuse() {
+    document.getElementById("file-bar").hidden = true;
     showMessage(alreadyRunning, "Tallyrope");
     signalReady();
 }

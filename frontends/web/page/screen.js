@@ -201,7 +201,8 @@ export class Screen {
             // A panel that opens over the game takes the keyboard, so a keyboard player can
             // use it at once: once the command and the click that ran it are done, since both
             // hand the keys back to the main panel.
-            const first = panel.querySelector("input") ?? panel.querySelector("button:not([hidden])");
+            const first =
+                panel.querySelector("input") ?? panel.querySelector("button:not([hidden])");
             setTimeout(() => first?.focus({ preventScroll: true }));
         } else if (!visible && hadFocus) {
             this.panels[0].focus({ preventScroll: true });
@@ -267,8 +268,12 @@ export class Screen {
         document.querySelector("#ended button").focus();
     }
 
+    // A sentence the same as the last one is still news (the same puzzle won twice): a
+    // trailing no-break space makes it a change that screen readers hear.
     announce(bytes) {
-        document.getElementById("announcer").textContent = fromBytes(bytes);
+        const announcer = document.getElementById("announcer");
+        const sentence = fromBytes(bytes);
+        announcer.textContent = announcer.textContent === sentence ? `${sentence}\u00a0` : sentence;
     }
 
     soundSwitch(on) {

@@ -43,10 +43,6 @@ export class Screen {
         this.created = 0;
     }
 
-    panelOf(element) {
-        return Number(element.closest(".panel").dataset.window);
-    }
-
     makeWindow(window, background, width, height, left, top) {
         const panel = document.createElement("div");
         panel.id = panelIds[window];

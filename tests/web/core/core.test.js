@@ -80,6 +80,19 @@ describe("a round in the browser build", () => {
         ]);
     });
 
+    test("the console's boxes reach the puzzle file byte for byte", async () => {
+        const { page, module, read } = started(await gameWith(seeded));
+        const phraseBox = 5300;
+        const hintBox = 5250;
+        module._tr_runCommand(5350);
+        page.texts.set(phraseBox, Uint8Array.of(0x43, 0x41, 0x46, 0xc9, 0x20, 0x80));
+        page.texts.set(hintBox, bytes("Coffee"));
+        module._tr_enterKey(1, phraseBox);
+        assert.equal(read("TRData.dat"), "BIG TOP;Circus tent:caf\xc9 \x80;Coffee:");
+        assert.equal(page.texts.get(phraseBox).length, 0);
+        assert.equal(page.texts.get(hintBox).length, 0);
+    });
+
     test("the sound button's name follows the switch", async () => {
         const { page, module } = started(await gameWith(seeded));
         assert.equal(page.soundOn, true);

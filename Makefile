@@ -8,8 +8,8 @@ FUZZ_BUILD := build-fuzz
 WEB_BUILD := build-web
 FUZZ_SECONDS ?= 60
 
-.PHONY: native windows web test test-native test-windows run run-windows deb dist screenshots bench \
-	fuzz clean
+.PHONY: native windows web test test-native test-web test-windows run run-windows run-web deb dist \
+	screenshots bench bench-web fuzz clean
 
 native:
 	scripts/install-deps.sh native
@@ -32,10 +32,16 @@ web:
 	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
 	scripts/make-web.sh $(WEB_BUILD) $(BUILD)/puzzles/OnLoad.dat dist/web
 
-test: test-native test-windows
+test: test-native test-web test-windows
 
 test-native: native
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core compiled to WebAssembly under Node, then the page in headless Chromium, served on
+# 127.0.0.1 (tests/web/browser/); a test that hangs fails after two minutes.
+test-web: web
+	node --test tests/web/core/
+	cd tests/web && node --test --test-timeout=120000 browser/
 
 # One at a time: the tests share one virtual display and look for windows by title.
 test-windows: windows
@@ -44,6 +50,10 @@ test-windows: windows
 # The Linux program, from play/.
 run: native
 	scripts/run.sh $(BUILD)
+
+# The page served on 127.0.0.1; without a display, a picture of it in play/web-screenshot.png.
+run-web: web
+	scripts/run-web.sh
 
 # The Windows program under Wine, from play/.
 run-windows: native windows
@@ -71,6 +81,10 @@ bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
 	cmake --build build-bench -j $(JOBS) --target core_bench
 	build-bench/bench/core_bench
+
+# The page's first visit in headless Chromium: bytes by kind, time to its first frame and click.
+bench-web: web
+	node tests/web/browser/bench.js
 
 # Every reader and a whole session under libFuzzer, FUZZ_SECONDS each, built with clang.
 fuzz:

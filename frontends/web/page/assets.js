@@ -28,6 +28,18 @@ const pageShell = [
     "tallyrope.wasm",
     "OnLoad.dat",
     "manifest.webmanifest",
+    "style.css",
+    "main.js",
+    "screen.js",
+    "input.js",
+    "edit_boxes.js",
+    "code_page.js",
+    "names.js",
+    "sound.js",
+    "dialogs.js",
+    "files.js",
+    "file_bar.js",
+    "game.js",
     "assets.js",
 ];
 

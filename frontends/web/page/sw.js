@@ -12,13 +12,15 @@ self.addEventListener("install", (event) => {
 
 self.addEventListener("activate", (event) => {
     event.waitUntil(
-        caches.keys().then((names) =>
-            Promise.all(
-                names
-                    .filter((name) => name.startsWith(cachePrefix) && name !== cacheName)
-                    .map((name) => caches.delete(name)),
+        caches
+            .keys()
+            .then((names) =>
+                Promise.all(
+                    names
+                        .filter((name) => name.startsWith(cachePrefix) && name !== cacheName)
+                        .map((name) => caches.delete(name)),
+                ),
             ),
-        ),
     );
 });
 

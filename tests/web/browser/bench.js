@@ -24,7 +24,9 @@ function kindOf(urlPath) {
 function markReadiness() {
     const marked = () => {
         window.benchClickable = performance.now();
-        requestAnimationFrame(() => requestAnimationFrame(() => (window.benchFramed = performance.now())));
+        requestAnimationFrame(() =>
+            requestAnimationFrame(() => (window.benchFramed = performance.now())),
+        );
     };
     let hooks;
     Object.defineProperty(window, "tallyrope", {
@@ -59,7 +61,11 @@ async function firstVisit(browser, url, served) {
             contentfulPaint: performance.getEntriesByName("first-contentful-paint")[0]?.startTime,
         }));
         // The service worker keeps the page's files after start-up; wait for it to finish.
-        await page.evaluate(() => navigator.serviceWorker?.getRegistration().then((r) => r && navigator.serviceWorker.ready));
+        await page.evaluate(() =>
+            navigator.serviceWorker
+                ?.getRegistration()
+                .then((r) => r && navigator.serviceWorker.ready),
+        );
         await served.quiet();
         return times;
     } finally {
@@ -82,7 +88,8 @@ function counter() {
             return taken;
         },
         async quiet() {
-            while (Date.now() - last < 500) await new Promise((resolve) => setTimeout(resolve, 100));
+            while (Date.now() - last < 500)
+                await new Promise((resolve) => setTimeout(resolve, 100));
         },
     };
 }
@@ -106,7 +113,8 @@ try {
         const bodies = gameCount.take();
         if (visit === 0) firstBodies = bodies;
         const paths = bodies.map((body) => body.urlPath);
-        if (new Set(paths).size !== paths.length) throw new Error(`a file was served twice: ${paths}`);
+        if (new Set(paths).size !== paths.length)
+            throw new Error(`a file was served twice: ${paths}`);
         runs.empty.push(await firstVisit(chromium.browser, empty.url, emptyCount));
         emptyCount.take();
     }
@@ -135,16 +143,26 @@ const totalGzipped = Object.values(gzipped).reduce((a, b) => a + b, 0);
 console.log(`First visit of dist/web/: ${firstBodies.length} files served, bodies in bytes`);
 console.log("kind      served      gzipped by the host");
 for (const kind of Object.keys(byKind)) {
-    console.log(`${kind.padEnd(8)}  ${kb(byKind[kind]).padStart(9)}  ${kb(gzipped[kind]).padStart(9)}`);
+    console.log(
+        `${kind.padEnd(8)}  ${kb(byKind[kind]).padStart(9)}  ${kb(gzipped[kind]).padStart(9)}`,
+    );
 }
-console.log(`${"total".padEnd(8)}  ${kb(total).padStart(9)}  ${kb(totalGzipped).padStart(9)}` +
-    `   goal ${kb(goal)}: ${total <= goal ? "met" : "missed"} (${((100 * total) / goal).toFixed(0)}%)`);
+console.log(
+    `${"total".padEnd(8)}  ${kb(total).padStart(9)}  ${kb(totalGzipped).padStart(9)}` +
+        `   goal ${kb(goal)}: ${total <= goal ? "met" : "missed"} (${((100 * total) / goal).toFixed(0)}%)`,
+);
 console.log("page: HTML, CSS, the JavaScript modules, manifest, service worker, OnLoad.dat, icons");
 console.log("");
 console.log(`From navigation, median of ${visits} first visits each (fresh browser context)`);
 console.log("                        game      empty page   game / empty");
-for (const [label, key] of [["first complete frame", "frame"], ["first possible click", "click"], ["first contentful paint", "contentfulPaint"]]) {
+for (const [label, key] of [
+    ["first complete frame", "frame"],
+    ["first possible click", "click"],
+    ["first contentful paint", "contentfulPaint"],
+]) {
     const g = median(runs.game.map((run) => run[key]));
     const e = median(runs.empty.map((run) => run[key]));
-    console.log(`${label.padEnd(22)}  ${ms(g).padStart(8)}  ${ms(e).padStart(10)}   ${(g / e).toFixed(1)}x`);
+    console.log(
+        `${label.padEnd(22)}  ${ms(g).padStart(8)}  ${ms(e).padStart(10)}   ${(g / e).toFixed(1)}x`,
+    );
 }

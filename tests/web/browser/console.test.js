@@ -1,6 +1,6 @@
 // The puzzle console in the page: typed text reaches the file in Windows-1252, the boxes keep
 // their limits, Review pages and Del deletes, and an added puzzle outlives a reload.
-import { after, afterEach, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
     clickControl,
@@ -10,20 +10,11 @@ import {
     readFile,
     reloadGame,
     seedGame,
-    startSession,
+    sessionPerFile,
+    typeInto,
 } from "./harness.js";
 
-let session;
-before(async () => {
-    session = await startSession();
-});
-afterEach(() => session.closeTabs());
-after(() => session.close());
-
-async function typeInto(page, id, text) {
-    await clickControl(page, id);
-    await page.keyboard.type(text);
-}
+const session = sessionPerFile();
 
 const boxes = (page) => Promise.all([controlText(page, 5300), controlText(page, 5250)]);
 
@@ -33,17 +24,20 @@ test("Add, Review and Del in the console, and a reload keeps the added puzzle", 
     await clickControl(page, 5350);
     assert.ok(await isShown(page, "#panel-console"));
 
-    await typeInto(page, 5300, "Café noir");
-    await page.keyboard.sendCharacter("日"); // no byte for it in the code page: refused
-    await typeInto(page, 5250, "A drink");
-    assert.deepEqual(await boxes(page), ["Café noir", "A drink"]);
+    await typeInto(page, 5300, "Café €5");
+    await page.keyboard.sendCharacter("Ł"); // no byte for it in the code page: refused
+    await typeInto(page, 5250, "A drink – “ok”");
+    assert.deepEqual(await boxes(page), ["Café €5", "A drink – “ok”"]);
     await clickControl(page, 5200);
-    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:caf\xe9 noir;A drink:");
+    assert.equal(
+        await readFile(page, "TRData.dat"),
+        "BIG TOP;Circus tent:caf\xe9 \x805;A drink \x96 \x93ok\x94:",
+    );
 
     await clickControl(page, 6000);
     assert.deepEqual(await boxes(page), ["BIG TOP", "Circus tent"]);
     await clickControl(page, 6000);
-    assert.deepEqual(await boxes(page), ["café noir", "A drink"]);
+    assert.deepEqual(await boxes(page), ["café €5", "A drink – “ok”"]);
     await clickControl(page, 5950);
     assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
     assert.deepEqual(await boxes(page), ["", ""]);

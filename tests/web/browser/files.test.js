@@ -1,6 +1,6 @@
 // Carrying the files between systems: Export downloads the bytes the desktop programs keep,
 // Import takes a store or a plain database back, and refuses anything else untouched.
-import { after, afterEach, before, test } from "node:test";
+import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs/promises";
 import os from "node:os";
@@ -11,28 +11,26 @@ import {
     openGame,
     readFile,
     seedGame,
-    startSession,
+    sessionPerFile,
     storedPuzzle,
     tileId,
 } from "./harness.js";
 
-let session;
+const session = sessionPerFile();
 let folder;
 before(async () => {
-    session = await startSession();
     folder = await fs.mkdtemp(path.join(os.tmpdir(), "tallyrope-files-"));
 });
-afterEach(() => session.closeTabs());
-after(async () => {
-    await session.close();
-    await fs.rm(folder, { recursive: true, force: true });
-});
+after(() => fs.rm(folder, { recursive: true, force: true }));
 
 // Export's two downloads, caught in a folder of their own; the game then starts afresh.
 async function exportFiles(page) {
     const downloads = await fs.mkdtemp(path.join(folder, "export-"));
     const client = await page.createCDPSession();
-    await client.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
+    await client.send("Browser.setDownloadBehavior", {
+        behavior: "allow",
+        downloadPath: downloads,
+    });
     await Promise.all([page.waitForNavigation(), page.click("#export")]);
     const wanted = ["OnLoad.dat", "TRStats.dat"];
     for (let tries = 0; tries < 100; tries++) {
@@ -42,7 +40,8 @@ async function exportFiles(page) {
     }
     await client.detach();
     await page.evaluate(() => window.tallyrope.ready);
-    const read = (name) => fs.readFile(path.join(downloads, name)).then((b) => b.toString("latin1"));
+    const read = (name) =>
+        fs.readFile(path.join(downloads, name)).then((b) => b.toString("latin1"));
     return { store: await read("OnLoad.dat"), stats: await read("TRStats.dat") };
 }
 
@@ -57,7 +56,9 @@ async function importFile(page, name, bytes) {
 // The game starts afresh from the imported puzzles once they are confirmed.
 async function confirmImport(page) {
     await page.waitForSelector("#confirm-box[open]");
-    const [replace] = await page.$$("xpath/.//dialog[@id='confirm-box']//button[normalize-space()='Replace puzzles']");
+    const [replace] = await page.$$(
+        "xpath/.//dialog[@id='confirm-box']//button[normalize-space()='Replace puzzles']",
+    );
     await Promise.all([page.waitForNavigation(), replace.click()]);
     await page.evaluate(() => window.tallyrope.ready);
 }

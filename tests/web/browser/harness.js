@@ -5,6 +5,7 @@ import os from "node:os";
 import path from "node:path";
 import zlib from "node:zlib";
 import { fileURLToPath } from "node:url";
+import { after, afterEach, before } from "node:test";
 import puppeteer from "puppeteer-core";
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
@@ -108,6 +109,15 @@ export async function startSession() {
     };
 }
 
+// One session for the test file that calls this, its tabs closed after each test.
+export function sessionPerFile() {
+    const session = {};
+    before(async () => Object.assign(session, await startSession()));
+    afterEach(() => session.closeTabs());
+    after(() => session.close());
+    return session;
+}
+
 export async function openGame(session, viewport = { width: 1280, height: 900 }) {
     const page = await session.browser.newPage();
     await page.setViewport(viewport);
@@ -166,6 +176,11 @@ export async function clickControl(page, id) {
     await page.click(`#c${id}`);
 }
 
+export async function typeInto(page, id, text) {
+    await clickControl(page, id);
+    await page.keyboard.type(text);
+}
+
 export function controlText(page, id) {
     return page.$eval(`#c${id}`, (element) => element.value ?? element.textContent);
 }
@@ -202,14 +217,16 @@ export async function accessibleNodes(page) {
 export function pngPixel(png, x, y) {
     const { width, channels, rows } = decodePng(png);
     const offset = (y * width + x) * channels;
-    return Array.from(rows.subarray(offset, offset + 3), (v) => v.toString(16).padStart(2, "0")).join("");
+    return Array.from(rows.subarray(offset, offset + 3), (v) =>
+        v.toString(16).padStart(2, "0"),
+    ).join("");
 }
 
 function decodePng(png) {
     const chunks = [];
     let width = 0;
     let colourType = 0;
-    for (let at = 8; at < png.length; ) {
+    for (let at = 8; at < png.length;) {
         const length = png.readUInt32BE(at);
         const type = png.toString("latin1", at + 4, at + 8);
         const data = png.subarray(at + 8, at + 8 + length);

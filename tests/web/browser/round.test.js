@@ -1,6 +1,6 @@
 // Rounds played in the page by a player's clicks, keys and the solve box: the screen and the
 // files they leave are those of the Windows program for the same clicks and typing.
-import { after, afterEach, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
     asText,
@@ -10,18 +10,13 @@ import {
     openGame,
     readFile,
     seedGame,
-    startSession,
+    sessionPerFile,
     storedPuzzle,
     tileId,
     waitForAnnouncement,
 } from "./harness.js";
 
-let session;
-before(async () => {
-    session = await startSession();
-});
-afterEach(() => session.closeTabs());
-after(() => session.close());
+const session = sessionPerFile();
 
 test("a round won by clicks, then Quit, saves as the Windows program does; Play again shows the scores", async () => {
     const page = await openGame(session);
@@ -36,12 +31,17 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
 
     await clickControl(page, 4300);
     await page.waitForSelector("#ended", { visible: true });
-    assert.match(await page.$eval("#ended", (e) => e.textContent), /Tallyrope has ended\. Your puzzles and scores are saved\./);
+    assert.match(
+        await page.$eval("#ended", (e) => e.textContent),
+        /Tallyrope has ended\. Your puzzles and scores are saved\./,
+    );
     assert.equal(await readFile(page, "TRData.dat"), "Data purged...");
     assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
     assert.equal(await readFile(page, "TRStats.dat"), "190 4 2 40 1 5");
 
-    const [button] = await page.$$("xpath/.//*[@id='ended']//button[normalize-space()='Play again']");
+    const [button] = await page.$$(
+        "xpath/.//*[@id='ended']//button[normalize-space()='Play again']",
+    );
     await Promise.all([page.waitForNavigation(), button.click()]);
     await page.evaluate(() => window.tallyrope.ready);
     assert.deepEqual(

@@ -1,6 +1,6 @@
 // What a player sees and what a screen reader is told: the accessibility tree's names and
 // announcements, the whole game inside a phone's and a desktop's window, and the art's colours.
-import { after, afterEach, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
     accessibleNodes,
@@ -8,17 +8,12 @@ import {
     openGame,
     pngPixel,
     seedGame,
-    startSession,
+    sessionPerFile,
     tileId,
     waitForAnnouncement,
 } from "./harness.js";
 
-let session;
-before(async () => {
-    session = await startSession();
-});
-afterEach(() => session.closeTabs());
-after(() => session.close());
+const session = sessionPerFile();
 
 const letters = Array.from("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 const buttonNames = (nodes) => nodes.filter((n) => n.role === "button").map((n) => n.name);
@@ -30,8 +25,18 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
     let nodes = await accessibleNodes(page);
     for (const name of [
         ...letters.map((letter) => `Letter ${letter}`),
-        "New Puzzle", "Solve Puzzle", "Solution", "1 Player", "2 Player", "Skill", "Reset Stats",
-        "Sound on", "Puzzle console", "Minimize", "Help", "Quit",
+        "New Puzzle",
+        "Solve Puzzle",
+        "Solution",
+        "1 Player",
+        "2 Player",
+        "Skill",
+        "Reset Stats",
+        "Sound on",
+        "Puzzle console",
+        "Minimize",
+        "Help",
+        "Quit",
     ]) {
         assert.ok(buttonNames(nodes).includes(name), `a button named "${name}"`);
     }
@@ -45,7 +50,12 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
     for (const name of ["Add Puzzle", "Review", "Del", "Close console"]) {
         assert.ok(buttonNames(nodes).includes(name), `a button named "${name}"`);
     }
-    assert.deepEqual(textboxNames(nodes).filter((n) => n !== "Solve: type the whole phrase").sort(), ["Hint", "Phrase"]);
+    assert.deepEqual(
+        textboxNames(nodes)
+            .filter((n) => n !== "Solve: type the whole phrase")
+            .sort(),
+        ["Hint", "Phrase"],
+    );
     await clickControl(page, 6200);
 
     await clickControl(page, 3550);
@@ -54,8 +64,10 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
     nodes = await accessibleNodes(page);
     assert.ok(!buttonNames(nodes).includes("Letter Q"), "the used tile is gone");
     assert.ok(buttonNames(nodes).includes("Letter R"));
-    assert.ok(nodes.some((n) => n.live === "polite" && n.name.includes("No Q. 6 misses left.")) ||
-        nodes.some((n) => n.role === "StaticText" && n.name === "No Q. 6 misses left."));
+    assert.ok(
+        nodes.some((n) => n.live === "polite" && n.name.includes("No Q. 6 misses left.")) ||
+            nodes.some((n) => n.role === "StaticText" && n.name === "No Q. 6 misses left."),
+    );
     assert.ok(nodes.some((n) => n.name === "blank, blank, blank, space, blank, blank, blank"));
     assert.ok(nodes.some((n) => n.role === "StaticText" && n.name === "Circus tent"));
 
@@ -70,7 +82,9 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
 async function checkWholeGameVisible(page, viewport) {
     const boxes = await page.evaluate(() => {
         const box = (element) => element.getBoundingClientRect().toJSON();
-        const buttons = [...document.querySelectorAll("#panel-main button")].filter((b) => b.checkVisibility());
+        const buttons = [...document.querySelectorAll("#panel-main button")].filter((b) =>
+            b.checkVisibility(),
+        );
         return {
             stage: box(document.querySelector("#stage")),
             bar: box(document.querySelector("#file-bar")),
@@ -85,8 +99,10 @@ async function checkWholeGameVisible(page, viewport) {
         };
     });
     for (const { x, y, right, bottom } of [boxes.stage, boxes.bar]) {
-        assert.ok(x >= 0 && y >= 0 && right <= viewport.width + 0.5 && bottom <= viewport.height + 0.5,
-            `inside ${viewport.width} x ${viewport.height}: ${JSON.stringify(boxes)}`);
+        assert.ok(
+            x >= 0 && y >= 0 && right <= viewport.width + 0.5 && bottom <= viewport.height + 0.5,
+            `inside ${viewport.width} x ${viewport.height}: ${JSON.stringify(boxes)}`,
+        );
     }
     assert.ok(boxes.bar.top >= boxes.stage.bottom - 0.5, "the file bar lies below the game");
     assert.equal(boxes.buttons, 26 + 12);
@@ -95,7 +111,13 @@ async function checkWholeGameVisible(page, viewport) {
 }
 
 test("on a phone held upright the game fills the width and a tap plays", async () => {
-    const viewport = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+    const viewport = {
+        width: 390,
+        height: 844,
+        deviceScaleFactor: 3,
+        isMobile: true,
+        hasTouch: true,
+    };
     const page = await openGame(session, viewport);
     await seedGame(page);
     const stage = await checkWholeGameVisible(page, viewport);
@@ -121,7 +143,11 @@ test("each panel shows its background's colours, and a held button its pressed f
     const main = await origin("#panel-main");
     assert.equal(main.width, 900, "one CSS pixel per picture pixel");
     const colourAt = async (panel, x, y) =>
-        pngPixel(Buffer.from(await page.screenshot()), Math.round(panel.x + x), Math.round(panel.y + y));
+        pngPixel(
+            Buffer.from(await page.screenshot()),
+            Math.round(panel.x + x),
+            Math.round(panel.y + y),
+        );
 
     assert.equal(await colourAt(main, 3, 600), "6e492a");
     assert.equal(await colourAt(main, 578, 497), "b0804c");

@@ -1,6 +1,6 @@
 // How runs of the page begin and end in one browser profile: a tab closed mid-run keeps its
 // work, a second tab is turned away untouched, and a page once loaded starts offline.
-import { after, afterEach, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs/promises";
 import path from "node:path";
@@ -12,17 +12,13 @@ import {
     readFile,
     seedGame,
     serveFolder,
-    startSession,
+    sessionPerFile,
     tileId,
+    typeInto,
     waitForAnnouncement,
 } from "./harness.js";
 
-let session;
-before(async () => {
-    session = await startSession();
-});
-afterEach(() => session.closeTabs());
-after(() => session.close());
+const session = sessionPerFile();
 
 // Every record of every IndexedDB database of the page's origin, file times included.
 function storedDatabases(page) {
@@ -55,10 +51,8 @@ test("a tab closed in the middle of a round keeps its added puzzle and its score
     await clickControl(page, 3550);
     for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
     await clickControl(page, 5350);
-    await clickControl(page, 5300);
-    await page.keyboard.type("Sea lion");
-    await clickControl(page, 5250);
-    await page.keyboard.type("Big seal");
+    await typeInto(page, 5300, "Sea lion");
+    await typeInto(page, 5250, "Big seal");
     await clickControl(page, 5200);
     await clickControl(page, 3550);
     await clickControl(page, tileId("S"));
@@ -77,7 +71,10 @@ test("a second tab says the game runs in another tab and touches no file", async
 
     const second = await openGame(session);
     assert.equal(await second.$eval("#message-box", (box) => box.open), true);
-    assert.equal(await second.$eval("#message-box-caption", (e) => e.textContent.trim()), "Tallyrope");
+    assert.equal(
+        await second.$eval("#message-box-caption", (e) => e.textContent.trim()),
+        "Tallyrope",
+    );
     assert.equal(
         await second.$eval("#message-box-text", (e) => e.textContent.trim()),
         "Tallyrope is already running in another tab of this browser.",
@@ -95,9 +92,14 @@ test("the service worker keeps every file of the page, so it starts with the ser
     const { pageFiles } = await import(pathToFileURL(path.join(pageFolder, "assets.js")));
     const shipped = (await fs.readdir(pageFolder, { recursive: true, withFileTypes: true }))
         .filter((entry) => entry.isFile())
-        .map((entry) => path.relative(pageFolder, path.join(entry.parentPath ?? entry.path, entry.name)))
+        .map((entry) =>
+            path.relative(pageFolder, path.join(entry.parentPath ?? entry.path, entry.name)),
+        )
         .filter((file) => !/^(help|icons)\//.test(file) && file !== "sw.js");
-    assert.deepEqual(shipped.filter((file) => !pageFiles.includes(file)), []);
+    assert.deepEqual(
+        shipped.filter((file) => !pageFiles.includes(file)),
+        [],
+    );
 
     const server = await serveFolder(pageFolder);
     const page = await session.browser.newPage();

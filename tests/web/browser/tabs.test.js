@@ -69,6 +69,7 @@ test("a second tab says the game runs in another tab and touches no file", async
     const first = await openGame(session);
     await seedGame(first);
     await clickControl(first, 3550);
+    await first.evaluate(() => window.tallyrope.flush());
     const before = await storedDatabases(first);
 
     const second = await openGame(session);

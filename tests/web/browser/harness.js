@@ -58,6 +58,7 @@ export async function serveFolder(folder, served = () => {}) {
         url: `http://127.0.0.1:${server.address().port}/`,
         close: () =>
             new Promise((resolve) => {
+                if (!server.listening) return resolve();
                 server.close(resolve);
                 server.closeAllConnections();
             }),

@@ -91,7 +91,7 @@ test("a second tab says the game runs in another tab and touches no file", async
     await waitForAnnouncement(first, "B is in the phrase once.");
 });
 
-test("the service worker keeps every file of the page, so it starts with the server gone", async () => {
+test("the page can be installed, and its service worker keeps every file, so it starts with the server gone", async () => {
     const { pageFiles } = await import(pathToFileURL(path.join(pageFolder, "assets.js")));
     const shipped = (await fs.readdir(pageFolder, { recursive: true, withFileTypes: true }))
         .filter((entry) => entry.isFile())
@@ -105,13 +105,23 @@ test("the service worker keeps every file of the page, so it starts with the ser
     );
 
     const server = await serveFolder(pageFolder);
-    const page = await session.browser.newPage();
-    await page.goto(server.url);
-    await page.evaluate(() => window.tallyrope.ready);
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await server.close();
-    await page.reload();
-    await page.evaluate(() => window.tallyrope.ready);
-    await clickControl(page, 3550);
-    assert.notEqual(await page.$eval("#c1960", (e) => e.textContent.trim()), "");
+    try {
+        const page = await session.browser.newPage();
+        await page.goto(server.url);
+        await page.evaluate(() => window.tallyrope.ready);
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        const client = await page.createCDPSession();
+        assert.deepEqual(await client.send("Page.getInstallabilityErrors"), {
+            installabilityErrors: [],
+        });
+        assert.deepEqual((await client.send("Page.getAppManifest")).errors, []);
+        await client.detach();
+        await server.close();
+        await page.reload();
+        await page.evaluate(() => window.tallyrope.ready);
+        await clickControl(page, 3550);
+        assert.match(await page.$eval("#c1960", (e) => e.textContent), /_/);
+    } finally {
+        await server.close();
+    }
 });

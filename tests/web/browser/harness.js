@@ -199,17 +199,24 @@ export async function waitForAnnouncement(page, text) {
 }
 
 // The accessibility tree as Chromium exposes it to screen readers: name and role of every
-// node that is not ignored.
+// node that is not ignored, and the texts inside polite live regions.
 export async function accessibleNodes(page) {
     const client = await page.createCDPSession();
     const { nodes } = await client.send("Accessibility.getFullAXTree");
     await client.detach();
+    const politeRegions = new Set(
+        nodes
+            .filter((node) =>
+                node.properties?.some((p) => p.name === "live" && p.value.value === "polite"),
+            )
+            .map((node) => node.nodeId),
+    );
     return nodes
         .filter((node) => !node.ignored)
         .map((node) => ({
             role: node.role?.value,
             name: node.name?.value ?? "",
-            live: node.properties?.find((p) => p.name === "live")?.value.value,
+            spokenPolitely: politeRegions.has(node.parentId) && node.role?.value === "StaticText",
         }));
 }
 

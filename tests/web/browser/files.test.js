@@ -91,7 +91,10 @@ test("a file that is neither a store nor a database is refused with a message, a
     assert.equal(await page.$eval("#message-box", (box) => box.open), false);
     await importFile(page, "picture.png", "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x00\x10");
     await page.waitForSelector("#message-box[open]");
-    assert.notEqual(await page.$eval("#message-box-text", (e) => e.textContent.trim()), "");
+    assert.equal(
+        await page.$eval("#message-box-text", (e) => e.textContent.trim()),
+        "This file is neither a Tallyrope puzzle store (OnLoad.dat) nor a puzzle database (TRData.dat). Nothing was changed.",
+    );
     assert.equal(await page.$eval("#confirm-box", (box) => box.open), false);
     assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
     assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));

@@ -5,10 +5,11 @@ BUILD := build
 WINDOWS_BUILD := build-windows
 DEB_BUILD := build-deb
 FUZZ_BUILD := build-fuzz
+WEB_BUILD := build-web
 FUZZ_SECONDS ?= 60
 
-.PHONY: native windows test test-native test-windows run run-windows deb dist screenshots bench \
-	bench-sdl fuzz clean
+.PHONY: native windows web test test-native test-web test-windows run run-windows run-web deb dist \
+	screenshots bench bench-sdl bench-web fuzz clean
 
 native:
 	scripts/install-deps.sh native
@@ -21,10 +22,26 @@ windows:
 		-DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-test: test-native test-windows
+# The page in dist/web/: the program built by emscripten, whose JavaScript optimiser finds
+# Debian's acorn only through NODE_PATH, and the shipped store from the native build.
+web:
+	scripts/install-deps.sh web
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(BUILD) -j $(JOBS) --target puzzle_store
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+	scripts/make-web.sh $(WEB_BUILD) $(BUILD)/puzzles/OnLoad.dat dist/web
+
+test: test-native test-web test-windows
 
 test-native: native
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core compiled to WebAssembly under Node, then the page in headless Chromium, served on
+# 127.0.0.1 (tests/web/browser/); a test that hangs fails after two minutes.
+test-web: web
+	node --test tests/web/core/
+	cd tests/web && node --test --test-timeout=120000 browser/
 
 # One at a time: the tests share one virtual display and look for windows by title.
 test-windows: windows
@@ -33,6 +50,10 @@ test-windows: windows
 # The Linux program, from play/; ARGS go to it (ARGS="--scale 2", say).
 run: native
 	scripts/run.sh $(BUILD) $(ARGS)
+
+# The page served on 127.0.0.1; without a display, a picture of it in play/web-screenshot.png.
+run-web: web
+	scripts/run-web.sh
 
 # The Windows program under Wine, from play/.
 run-windows: native windows
@@ -44,11 +65,12 @@ deb:
 	scripts/make-deb.sh $(DEB_BUILD) dist
 
 # The Linux zip takes the package's optimised program, not the tests' checking build.
-dist: native windows deb
+dist: native windows deb web
 	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
 		dist/windows
 	scripts/make-dist-linux.sh $(DEB_BUILD)/bin/tallyrope $(DEB_BUILD)/puzzles/OnLoad.dat \
 		dist/linux
+	scripts/zip-folder.sh dist/web dist/tallyrope-web.zip
 
 screenshots: windows
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots
@@ -68,6 +90,10 @@ bench-sdl:
 	cmake --build build-bench -j $(JOBS) --target tallyrope puzzle_store
 	bench/sdl/desktop_costs.sh build-bench
 
+# The page's first visit in headless Chromium: bytes by kind, time to its first frame and click.
+bench-web: web
+	node tests/web/browser/bench.js
+
 # Every reader and a whole session under libFuzzer, FUZZ_SECONDS each, built with clang.
 fuzz:
 	scripts/install-deps.sh fuzz
@@ -77,4 +103,4 @@ fuzz:
 	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) $(FUZZ_BUILD) build-bench dist
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(DEB_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) build-bench dist

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need, only when missing.
-# Usage: scripts/install-deps.sh [native|windows|bench|deb|fuzz|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|windows|bench|deb|fuzz|web|all]   (default: all)
 set -euo pipefail
 
 # The core, its tests and the puzzle store; for the Linux program SDL2 with its mixer, TrueType
@@ -22,6 +22,12 @@ bench=(libbenchmark-dev time xvfb xdotool pulseaudio)
 deb=(lintian)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
 fuzz=(cmake make clang libclang-rt-dev)
+# The page: emscripten (with Node and its acorn module) builds the program; ImageMagick, webp,
+# optipng, librsvg2-bin and opus-tools make the art, clips and icons; Chromium runs the browser
+# tests and the bench, driven by puppeteer-core from npm (tests/web/package-lock.json); Python
+# serves the page for make run-web; zip packs it.
+web=(cmake make emscripten nodejs node-acorn imagemagick webp optipng librsvg2-bin opus-tools
+    chromium fonts-liberation2 fonts-dejavu-core python3 zip)
 
 case "${1:-all}" in
 native) wanted=("${native[@]}") ;;
@@ -29,19 +35,36 @@ windows) wanted=("${windows[@]}") ;;
 bench) wanted=("${native[@]}" "${bench[@]}") ;;
 deb) wanted=("${native[@]}" "${deb[@]}") ;;
 fuzz) wanted=("${fuzz[@]}") ;;
-all) wanted=("${native[@]}" "${windows[@]}" "${deb[@]}") ;;
-*) echo "usage: $0 [native|windows|bench|deb|fuzz|all]" >&2; exit 2 ;;
+web) wanted=("${native[@]}" "${web[@]}") ;;
+all) wanted=("${native[@]}" "${windows[@]}" "${deb[@]}" "${web[@]}") ;;
+*) echo "usage: $0 [native|windows|bench|deb|fuzz|web|all]" >&2; exit 2 ;;
+esac
+
+# npm comes with some builds of nodejs and as a package of its own with Debian's.
+case "${1:-all}" in
+web | all) command -v npm >/dev/null || wanted+=(npm) ;;
 esac
 
 missing=()
 for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# The browser tests' npm packages, exactly as the lock file pins them, again when it changes.
+case "${1:-all}" in
+web | all)
+    tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
+    if [ ! -f "$tests/node_modules/.package-lock.json" ] ||
+        [ "$tests/package-lock.json" -nt "$tests/node_modules/.package-lock.json" ]; then
+        npm ci --prefix "$tests" --no-audit --no-fund --loglevel=error
+    fi
+    ;;
+esac

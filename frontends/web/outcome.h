@@ -1,0 +1,27 @@
+// What a guess did, in the sentence a screen reader says after it.
+#pragma once
+
+#include "state/game.h"
+#include "state/stats.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tallyrope {
+
+// The parts of a round that tell what a guess did.
+struct RoundMoment {
+    bool inPlay = false;
+    std::int32_t numwrong = 0;
+    std::array<std::int32_t, 26> KillLet{};
+    std::size_t usedLength = 0;
+    std::int32_t losses = 0;
+};
+
+RoundMoment momentOf(const Game& game, const Stats& stats);
+
+// The sentence for what happened between `before` and now; empty when no guess was made.
+std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats);
+
+} // namespace tallyrope

@@ -1,0 +1,40 @@
+// The page's modal dialogs: the core's message boxes, one after another, and the question
+// before an import replaces the puzzles.
+const messageBox = () => document.getElementById("message-box");
+const waiting = [];
+
+function showNext() {
+    const box = messageBox();
+    if (box.open || waiting.length === 0) {
+        return;
+    }
+    const { text, caption } = waiting.shift();
+    document.getElementById("message-box-caption").textContent = caption;
+    document.getElementById("message-box-text").textContent = text;
+    box.showModal();
+}
+
+export function setUpDialogs() {
+    messageBox().addEventListener("close", showNext);
+}
+
+export function showMessage(text, caption) {
+    waiting.push({ text, caption });
+    showNext();
+}
+
+export function anyDialogOpen() {
+    return document.querySelector("dialog[open]") !== null;
+}
+
+// Resolves true when the player chose to replace the puzzles.
+export function confirmReplace() {
+    const box = document.getElementById("confirm-box");
+    box.returnValue = "";
+    box.showModal();
+    return new Promise((resolve) => {
+        box.addEventListener("close", () => resolve(box.returnValue === "replace"), {
+            once: true,
+        });
+    });
+}

@@ -1,0 +1,22 @@
+// The core's entry points as the page calls them. Any of them may write a file, so each is
+// followed by a flush to IndexedDB, which writes only what changed.
+export function gameOf(module, files) {
+    const flushed = (step) => (...args) => {
+        const result = step(...args);
+        files.flush();
+        return result;
+    };
+    return {
+        start: flushed(() => module._tr_start() !== 0),
+        runCommand: flushed((id) => module._tr_runCommand(id)),
+        leftButtonDown: flushed((window, x, y) => module._tr_leftButtonDown(window, x, y)),
+        arrowKey: flushed((arrow) => module._tr_arrowKey(arrow)),
+        letterKey: flushed((character) => module._tr_letterKey(character)),
+        enterKey: flushed((window, id) => module._tr_enterKey(window, id)),
+        helpKey: flushed(() => module._tr_helpKey()),
+        closeRequest: flushed((window) => module._tr_closeRequest(window)),
+        sessionEnds: flushed(() => module._tr_sessionEnds()),
+        checkImport: () => module._tr_checkImport() !== 0,
+        replacePuzzles: flushed(() => module._tr_replacePuzzles() !== 0),
+    };
+}

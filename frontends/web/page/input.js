@@ -1,0 +1,132 @@
+// Taps, clicks and keys, handed to the core as the desktop programs hand theirs. A button acts
+// on release inside, showing its pressed face while held; a tile and the panels' background act
+// on the press, at a point in the panel's own coordinates, so the core hit-tests as it always
+// does; a button or tile activated from the keyboard acts as a click on it.
+import { anyDialogOpen } from "./dialogs.js";
+
+const arrows = { ArrowLeft: 0, ArrowUp: 1, ArrowRight: 2, ArrowDown: 3 };
+
+function panelOf(element) {
+    return element.closest(".panel");
+}
+
+function windowOf(panel) {
+    return Number(panel.dataset.window);
+}
+
+// The point under the pointer in the panel's unscaled coordinates.
+function panelPoint(panel, event) {
+    const box = panel.getBoundingClientRect();
+    const scale = box.width / panel.offsetWidth;
+    return [
+        Math.floor((event.clientX - box.left) / scale),
+        Math.floor((event.clientY - box.top) / scale),
+    ];
+}
+
+function centreOf(element) {
+    return [
+        element.offsetLeft + Math.floor(element.offsetWidth / 2),
+        element.offsetTop + Math.floor(element.offsetHeight / 2),
+    ];
+}
+
+function inside(element, event) {
+    const box = element.getBoundingClientRect();
+    return (
+        event.clientX >= box.left &&
+        event.clientX < box.right &&
+        event.clientY >= box.top &&
+        event.clientY < box.bottom
+    );
+}
+
+function holdButton(button, event, game) {
+    button.setPointerCapture(event.pointerId);
+    button.classList.add("pressed");
+    const moved = (e) => button.classList.toggle("pressed", inside(button, e));
+    const released = (e) => {
+        button.removeEventListener("pointermove", moved);
+        button.removeEventListener("pointerup", released);
+        button.removeEventListener("pointercancel", released);
+        button.classList.remove("pressed");
+        if (e.type === "pointerup" && inside(button, e)) {
+            game.runCommand(Number(button.dataset.id));
+        }
+    };
+    button.addEventListener("pointermove", moved);
+    button.addEventListener("pointerup", released);
+    button.addEventListener("pointercancel", released);
+}
+
+function pointerDown(event, game) {
+    const panel = panelOf(event.target);
+    if (event.button !== 0 || panel === null) {
+        return;
+    }
+    const control = event.target.closest(".control");
+    if (control?.classList.contains("push")) {
+        holdButton(control, event, game);
+    } else if (control?.classList.contains("tile")) {
+        game.leftButtonDown(windowOf(panel), ...centreOf(control));
+    } else if (control?.tagName !== "INPUT") {
+        game.leftButtonDown(windowOf(panel), ...panelPoint(panel, event));
+    }
+}
+
+// A click without a pointer press: the keyboard's Space or Enter, or a screen reader's action.
+function clicked(event, game) {
+    const control = event.target.closest(".control");
+    if (event.detail !== 0 || control === null) {
+        return;
+    }
+    if (control.classList.contains("push")) {
+        game.runCommand(Number(control.dataset.id));
+    } else if (control.classList.contains("tile")) {
+        game.leftButtonDown(windowOf(panelOf(control)), ...centreOf(control));
+    }
+}
+
+function keyDown(event, game) {
+    if (anyDialogOpen() || document.getElementById("game").hidden) {
+        return;
+    }
+    if (event.key === "F1") {
+        event.preventDefault();
+        if (!event.repeat) {
+            game.helpKey();
+        }
+        return;
+    }
+    const target = event.target;
+    const panel = target instanceof Element ? panelOf(target) : null;
+    // Escape in the console or the message panel is the window system's close request.
+    if (event.key === "Escape" && panel !== null && windowOf(panel) !== 0) {
+        game.closeRequest(windowOf(panel));
+        return;
+    }
+    if (target.tagName === "INPUT") {
+        if (panel !== null && event.key === "Enter") {
+            event.preventDefault();
+            if (!event.repeat) {
+                game.enterKey(windowOf(panel), Number(target.dataset.id));
+            }
+        }
+        return;
+    }
+    if (event.ctrlKey || event.altKey || event.metaKey || target.closest?.("#file-bar")) {
+        return;
+    }
+    if (event.key in arrows) {
+        event.preventDefault();
+        game.arrowKey(arrows[event.key]);
+    } else if (/^[a-zA-Z]$/.test(event.key)) {
+        game.letterKey(event.key.charCodeAt(0));
+    }
+}
+
+export function wireInput(stage, game) {
+    stage.addEventListener("pointerdown", (event) => pointerDown(event, game));
+    stage.addEventListener("click", (event) => clicked(event, game));
+    document.addEventListener("keydown", (event) => keyDown(event, game));
+}

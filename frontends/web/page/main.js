@@ -1,0 +1,96 @@
+// Starts the page: one run per browser profile, the data folder loaded from IndexedDB, then the
+// core's start-up, with the hooks the file bar and the tests use kept on window.tallyrope.
+import { setUpDialogs, showMessage } from "./dialogs.js";
+import { EditBoxes } from "./edit_boxes.js";
+import { wireFileBar } from "./file_bar.js";
+import { DataFolder } from "./files.js";
+import { gameOf } from "./game.js";
+import { wireInput } from "./input.js";
+import { Screen } from "./screen.js";
+import { SoundPlayer } from "./sound.js";
+
+const stageWidth = 900;
+const stageHeight = 620;
+const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
+
+let folder = null;
+let game = null;
+let signalReady;
+const ready = new Promise((resolve) => {
+    signalReady = resolve;
+});
+
+window.tallyrope = {
+    ready,
+    // A file written by hand stays as it is: the run's own saving steps go first, so the end
+    // of the page does not write over it. Writing null removes the file.
+    files: {
+        read: (name) => folder?.read(name) ?? null,
+        write: (name, bytes) => {
+            game?.sessionEnds();
+            if (bytes === null) {
+                folder?.remove(name);
+            } else {
+                folder?.write(name, bytes);
+            }
+        },
+        remove: (name) => window.tallyrope.files.write(name, null),
+    },
+    flush: () => folder?.flush() ?? Promise.resolve(),
+};
+
+// The whole game fits the window, keeping its proportions; the file bar stays below it.
+function fit() {
+    const bar = document.getElementById("file-bar").offsetHeight;
+    const scale = Math.min(innerWidth / stageWidth, (innerHeight - bar) / stageHeight);
+    document.documentElement.style.setProperty("--scale", String(Math.max(scale, 0.1)));
+}
+
+async function drawn(panel) {
+    const pictures = [...panel.querySelectorAll("img")];
+    await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
+    await new Promise((resolve) => requestAnimationFrame(resolve));
+}
+
+async function play() {
+    const sounds = new SoundPlayer();
+    const stage = document.getElementById("stage");
+    const screen = new Screen(stage, sounds, new EditBoxes(() => sounds.play("beep")));
+    const module = await window.createTallyrope({ page: screen });
+    folder = new DataFolder(module);
+    await folder.open();
+    await folder.seed();
+    game = gameOf(module, folder);
+    wireInput(stage, game);
+    wireFileBar(game, folder, module);
+    document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
+    // Closing or reloading the tab saves as the quit does; a page kept for going back starts
+    // afresh from those files when it shows again.
+    addEventListener("pagehide", () => {
+        game.sessionEnds();
+        folder.saveNow();
+    });
+    addEventListener("pageshow", (event) => event.persisted && location.reload());
+    game.start();
+    await drawn(document.getElementById("panel-main"));
+    signalReady();
+    navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
+}
+
+function refuse() {
+    document.getElementById("file-bar").hidden = true;
+    showMessage(alreadyRunning, "Tallyrope");
+    signalReady();
+}
+
+setUpDialogs();
+fit();
+addEventListener("resize", fit);
+document.querySelector("#ended button").addEventListener("click", () => location.reload());
+if (navigator.locks) {
+    // Held for the life of the page: a second tab finds it taken and touches no file.
+    navigator.locks.request("tallyrope", { ifAvailable: true }, (lock) =>
+        lock === null ? refuse() : play().then(() => new Promise(() => {})));
+} else {
+    play();
+}

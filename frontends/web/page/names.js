@@ -1,0 +1,44 @@
+// What a screen reader calls each control; the tiles are "Letter A" to "Letter Z".
+export const controlNames = new Map([
+    [3550, "New Puzzle"],
+    [4900, "Solve Puzzle"],
+    [3700, "Solution"],
+    [2800, "1 Player"],
+    [2950, "2 Player"],
+    [3400, "Skill"],
+    [3100, "Reset Stats"],
+    [3250, "Sound on"],
+    [5350, "Puzzle console"],
+    [4000, "Minimize"],
+    [4150, "Help"],
+    [4300, "Quit"],
+    [5200, "Add Puzzle"],
+    [6000, "Review"],
+    [5950, "Del"],
+    [6200, "Close console"],
+    [1900, "OK"],
+    [5300, "Phrase"],
+    [5250, "Hint"],
+    [4750, "Solve: type the whole phrase"],
+]);
+
+export function soundName(on) {
+    return on ? "Sound on" : "Sound off";
+}
+
+// Tile k (0 for A) has control id 160 + 60 k.
+export function tileLetter(id) {
+    const k = (id - 160) / 60;
+    return Number.isInteger(k) && k >= 0 && k < 26 ? String.fromCharCode(65 + k) : null;
+}
+
+// The masked phrase, spaced as the core keeps it (" B _ _   T O P"), as a screen reader
+// should say it: "B, blank, blank, space, T, O, P".
+export function spokenPhrase(text) {
+    const characters = [];
+    for (let i = 1; i < text.length; i += 2) {
+        const c = text[i];
+        characters.push(c === "_" ? "blank" : c === " " ? "space" : c);
+    }
+    return characters.join(", ");
+}

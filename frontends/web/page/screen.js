@@ -1,0 +1,278 @@
+// The page object the core draws through (page_library.js calls it): the three windows as
+// panels of the stage and every control as an element at its table rectangle.
+import { bitmapUrl } from "./assets.js";
+import { fromBytes, toBytes } from "./code_page.js";
+import { showMessage } from "./dialogs.js";
+import { controlNames, soundName, spokenPhrase, tileLetter } from "./names.js";
+
+const kind = { button: 0, bitmap: 1, noPrefix: 2, simple: 3, centred: 4, edit: 5 };
+const fontClasses = ["font-system", "font-phrase", "font-gui"];
+const panelIds = ["panel-main", "panel-console", "panel-message"];
+const panelNames = ["Tallyrope", "Puzzle console", "Message"];
+const maskedPhrase = 1960;
+const soundButton = 3250;
+
+// Ampersands mark shortcut letters in these controls: "&&" shows one, a lone one nothing.
+function withoutPrefixes(text) {
+    return text.replace(/&(.?)/gs, "$1");
+}
+
+function image(bitmap) {
+    const picture = document.createElement("img");
+    picture.src = bitmapUrl(bitmap);
+    picture.alt = "";
+    picture.draggable = false;
+    return picture;
+}
+
+function place(element, row) {
+    element.style.left = `${row.x}px`;
+    element.style.top = `${row.y}px`;
+    element.style.width = `${row.width}px`;
+    element.style.height = `${row.height}px`;
+}
+
+export class Screen {
+    constructor(stage, sounds, editBoxes) {
+        this.stage = stage;
+        this.sounds = sounds;
+        this.editBoxes = editBoxes;
+        this.panels = [];
+        this.controls = new Map();
+        this.texts = new Map();
+        this.created = 0;
+    }
+
+    makeWindow(window, background, width, height, left, top) {
+        const panel = document.createElement("div");
+        panel.id = panelIds[window];
+        panel.className = "panel";
+        panel.dataset.window = String(window);
+        panel.hidden = true;
+        panel.tabIndex = -1;
+        panel.setAttribute("role", "group");
+        panel.setAttribute("aria-label", panelNames[window]);
+        panel.style.width = `${width}px`;
+        panel.style.height = `${height}px`;
+        panel.style.backgroundImage = `url("${bitmapUrl(background)}")`;
+        panel.style.zIndex = String(window);
+        this.stage.append(panel);
+        this.panels[window] = panel;
+        this.placeWindow(window, left, top);
+    }
+
+    makeControl(row) {
+        const element = this.elementFor(row);
+        element.id = `c${row.id}`;
+        element.dataset.id = String(row.id);
+        element.classList.add("control");
+        place(element, row);
+        // The controls made first lie on top, as on the desktop: the masked phrase covers the
+        // second phrase line on the same rectangle.
+        element.style.zIndex = String(1000 - this.created);
+        this.created += 1;
+        element.hidden = !row.visible;
+        this.controls.set(row.id, { element, row });
+        this.panels[row.window].append(element);
+        if (row.kind !== kind.button && row.kind !== kind.bitmap) {
+            this.setText(row.id, row.text);
+        }
+    }
+
+    elementFor(row) {
+        const name = controlNames.get(row.id);
+        if (row.kind === kind.button) {
+            const button = document.createElement("button");
+            button.className = "push";
+            button.setAttribute("aria-label", name);
+            const up = image(row.bitmap);
+            up.className = "up";
+            const down = image(row.pressedBitmap);
+            down.className = "down";
+            button.append(up, down);
+            return button;
+        }
+        if (row.kind === kind.bitmap) {
+            const letter = tileLetter(row.id);
+            if (letter === null) {
+                return image(row.bitmap);
+            }
+            const tile = document.createElement("button");
+            tile.className = "tile";
+            tile.setAttribute("aria-label", `Letter ${letter}`);
+            tile.append(image(row.bitmap));
+            return tile;
+        }
+        if (row.kind === kind.edit) {
+            const input = document.createElement("input");
+            input.type = "text";
+            input.className = `field ${fontClasses[row.font]}`;
+            input.setAttribute("aria-label", name);
+            input.autocomplete = "off";
+            input.spellcheck = false;
+            this.editBoxes.manage(input, row);
+            return input;
+        }
+        const text = document.createElement("div");
+        text.className = `text ${fontClasses[row.font]}`;
+        if (row.kind === kind.centred) {
+            text.classList.add("centred");
+        }
+        if (row.id === maskedPhrase) {
+            text.setAttribute("role", "img");
+            text.setAttribute("aria-roledescription", "phrase");
+        }
+        if (row.id === 5500) {
+            // The first form of the masked phrase, under it: nothing a reader needs twice.
+            text.setAttribute("aria-hidden", "true");
+        }
+        return text;
+    }
+
+    setText(id, bytes) {
+        const control = this.controls.get(id);
+        if (control === undefined) {
+            return;
+        }
+        const { element, row } = control;
+        const text = fromBytes(bytes);
+        this.texts.set(id, Uint8Array.from(bytes));
+        if (row.kind === kind.edit) {
+            this.editBoxes.setValue(element, text);
+            return;
+        }
+        element.textContent = row.kind === kind.noPrefix ? text : withoutPrefixes(text);
+        if (id === maskedPhrase) {
+            element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");
+        }
+    }
+
+    readText(id) {
+        const control = this.controls.get(id);
+        if (control === undefined) {
+            return new Uint8Array();
+        }
+        if (control.row.kind === kind.edit) {
+            return toBytes(control.element.value) ?? new Uint8Array();
+        }
+        return this.texts.get(id) ?? new Uint8Array();
+    }
+
+    emptyEdit(id) {
+        const control = this.controls.get(id);
+        if (control !== undefined) {
+            this.editBoxes.setValue(control.element, "");
+        }
+    }
+
+    showControl(id, visible) {
+        const control = this.controls.get(id);
+        if (control === undefined) {
+            return;
+        }
+        const { element } = control;
+        const hadFocus = element.contains(document.activeElement);
+        element.hidden = !visible;
+        if (hadFocus && !visible) {
+            this.focusAfter(element);
+        }
+    }
+
+    // Keeps a keyboard player in the tiles when the focused one is used up.
+    focusAfter(element) {
+        const tiles = [...this.panels[0].querySelectorAll(".tile")];
+        const from = tiles.indexOf(element);
+        const next = [...tiles.slice(from + 1), ...tiles.slice(0, from)].find((t) => !t.hidden);
+        (next ?? this.panels[0]).focus({ preventScroll: true });
+    }
+
+    showWindow(window, visible) {
+        const panel = this.panels[window];
+        if (panel === undefined) {
+            return;
+        }
+        const hadFocus = panel.contains(document.activeElement);
+        panel.hidden = !visible;
+        if (visible && window !== 0) {
+            // A panel that opens over the game takes the keyboard, so a keyboard player can
+            // use it at once: once the command and the click that ran it are done, since both
+            // hand the keys back to the main panel.
+            const first =
+                panel.querySelector("input") ?? panel.querySelector("button:not([hidden])");
+            setTimeout(() => first?.focus({ preventScroll: true }));
+        } else if (!visible && hadFocus) {
+            this.panels[0].focus({ preventScroll: true });
+        }
+    }
+
+    placeWindow(window, left, top) {
+        const panel = this.panels[window];
+        panel.style.left = `${left}px`;
+        panel.style.top = `${top}px`;
+    }
+
+    // A button keeps the focus its player gave it; anything else hands the keys to the panel.
+    giveFocus(window) {
+        const panel = this.panels[window];
+        const active = document.activeElement;
+        if (panel === undefined || panel.hidden) {
+            return;
+        }
+        if (panel.contains(active) && active.tagName === "BUTTON" && !active.hidden) {
+            return;
+        }
+        panel.focus({ preventScroll: true });
+    }
+
+    beep() {
+        this.sounds.play("beep");
+    }
+
+    playSound(waveId) {
+        this.sounds.play(waveId);
+    }
+
+    minimize() {
+        document.getElementById("game").hidden = true;
+        document.getElementById("minimized").hidden = false;
+        document.querySelector("#minimized button").focus();
+    }
+
+    restore() {
+        document.getElementById("minimized").hidden = true;
+        document.getElementById("game").hidden = false;
+        this.panels[0].focus({ preventScroll: true });
+    }
+
+    openHelp(url) {
+        const tab = window.open(url, "_blank");
+        if (tab === null) {
+            return false;
+        }
+        tab.opener = null;
+        return true;
+    }
+
+    messageBox(text, caption) {
+        showMessage(fromBytes(text), fromBytes(caption));
+    }
+
+    endRun() {
+        document.getElementById("game").hidden = true;
+        document.getElementById("minimized").hidden = true;
+        document.getElementById("ended").hidden = false;
+        document.querySelector("#ended button").focus();
+    }
+
+    // A sentence the same as the last one is still news (the same puzzle won twice): a
+    // trailing no-break space makes it a change that screen readers hear.
+    announce(bytes) {
+        const announcer = document.getElementById("announcer");
+        const sentence = fromBytes(bytes);
+        announcer.textContent = announcer.textContent === sentence ? `${sentence}\u00a0` : sentence;
+    }
+
+    soundSwitch(on) {
+        this.controls.get(soundButton)?.element.setAttribute("aria-label", soundName(on));
+    }
+}

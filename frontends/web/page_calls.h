@@ -1,0 +1,29 @@
+// What the C++ side asks of the page; page_library.js realises each call. Texts go as
+// Windows-1252 bytes with their length, and the page turns them into characters.
+#pragma once
+
+extern "C" {
+void tr_page_makeWindow(int window, int background, int width, int height, int left, int top);
+void tr_page_makeControl(int id, int kind, int window, int x, int y, int width, int height,
+                         int visible, int bitmap, int pressedBitmap, int font, const char* text,
+                         int textLength, int textLimit);
+void tr_page_setText(int id, const char* text, int length);
+int tr_page_textLength(int id);
+// Copies the box's text into `buffer`, which holds tr_page_textLength bytes.
+void tr_page_copyText(int id, char* buffer);
+void tr_page_emptyEdit(int id);
+void tr_page_showControl(int id, int visible);
+void tr_page_showWindow(int window, int visible);
+void tr_page_placeWindow(int window, int left, int top);
+void tr_page_giveFocus(int window);
+void tr_page_beep();
+void tr_page_playSound(int waveId);
+void tr_page_minimize();
+// Opens a page of the guide in a new tab; 0 when the browser refused.
+int tr_page_openHelp(const char* url);
+void tr_page_messageBox(const char* text, int textLength, const char* caption, int captionLength);
+void tr_page_endRun();
+// Tells screen readers through the live region.
+void tr_page_announce(const char* text, int length);
+void tr_page_soundSwitch(int on);
+}

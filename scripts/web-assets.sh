@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Turns the game's bitmaps, clips and icon into the page's small web files.
+# Usage: scripts/web-assets.sh OUTDIR   (writes OUTDIR/art/, OUTDIR/clips/ and OUTDIR/icons/)
+#
+# Bitmaps become lossless WebP with every pixel kept (-exact), so the grey fields under the
+# texts and the button faces keep the colours the desktop programs show. Clips become Ogg Opus,
+# a tenth of the WAVE bytes, which every current browser decodes through Web Audio. A file
+# newer than its source is kept, so a second run costs nothing; the output never varies.
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 OUTDIR" >&2; exit 2; }
+out=$1
+here=$(cd "$(dirname "$0")/.." && pwd)
+resources=$here/resources
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$out/art" "$out/clips" "$out/icons"
+
+# cwebp cannot read BMP, so each bitmap goes through a lossless PNG first.
+for bitmap in "$resources"/bitmaps/*.bmp; do
+    id=$(basename "$bitmap" .bmp)
+    [ "$out/art/$id.webp" -nt "$bitmap" ] && continue
+    convert "$bitmap" "$work/$id.png"
+    cwebp -quiet -lossless -exact -z 9 -metadata none "$work/$id.png" -o "$out/art/$id.webp"
+done
+
+# 32 kbit/s keeps the clicks crisp; the clips are mono and short.
+for clip in "$resources"/sounds/*.wav; do
+    id=$(basename "$clip" .wav)
+    [ "$out/clips/$id.opus" -nt "$clip" ] && continue
+    opusenc --quiet --bitrate 32 --comp 10 --serial 1 --discard-comments "$clip" \
+        "$out/clips/$id.opus"
+done
+
+icon=$resources/icon/hicolor/scalable/apps/tallyrope.svg
+for size in 192 512; do
+    [ "$out/icons/tallyrope-$size.png" -nt "$icon" ] && continue
+    rsvg-convert -w "$size" -h "$size" "$icon" -o "$out/icons/tallyrope-$size.png"
+    optipng -quiet -o2 "$out/icons/tallyrope-$size.png"
+done

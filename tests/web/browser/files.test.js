@@ -1,0 +1,102 @@
+// Carrying the files between systems: Export downloads the bytes the desktop programs keep,
+// Import takes a store or a plain database back, and refuses anything else untouched.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import fs from "node:fs/promises";
+import os from "node:os";
+import path from "node:path";
+import {
+    asText,
+    clickControl,
+    openGame,
+    readFile,
+    seedGame,
+    sessionPerFile,
+    storedPuzzle,
+    tileId,
+} from "./harness.js";
+
+const session = sessionPerFile();
+let folder;
+before(async () => {
+    folder = await fs.mkdtemp(path.join(os.tmpdir(), "tallyrope-files-"));
+});
+after(() => fs.rm(folder, { recursive: true, force: true }));
+
+// Export's two downloads, caught in a folder of their own; the game then starts afresh.
+async function exportFiles(page) {
+    const downloads = await fs.mkdtemp(path.join(folder, "export-"));
+    const client = await page.createCDPSession();
+    await client.send("Browser.setDownloadBehavior", {
+        behavior: "allow",
+        downloadPath: downloads,
+    });
+    await Promise.all([page.waitForNavigation(), page.click("#export")]);
+    const wanted = ["OnLoad.dat", "TRStats.dat"];
+    for (let tries = 0; tries < 100; tries++) {
+        const names = await fs.readdir(downloads);
+        if (wanted.every((name) => names.includes(name))) break;
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    await client.detach();
+    await page.evaluate(() => window.tallyrope.ready);
+    const read = (name) =>
+        fs.readFile(path.join(downloads, name)).then((b) => b.toString("latin1"));
+    return { store: await read("OnLoad.dat"), stats: await read("TRStats.dat") };
+}
+
+// Picks the file for Import, as the file chooser would.
+async function importFile(page, name, bytes) {
+    const file = path.join(folder, name);
+    await fs.writeFile(file, Buffer.from(bytes, "latin1"));
+    const input = await page.$("#import-file");
+    await input.uploadFile(file);
+}
+
+// The game starts afresh from the imported puzzles once they are confirmed.
+async function confirmImport(page) {
+    await page.waitForSelector("#confirm-box[open]");
+    const [replace] = await page.$$(
+        "xpath/.//dialog[@id='confirm-box']//button[normalize-space()='Replace puzzles']",
+    );
+    await Promise.all([page.waitForNavigation(), replace.click()]);
+    await page.evaluate(() => window.tallyrope.ready);
+}
+
+test("Export downloads the store and statistics, and Import brings a database and the store back", async () => {
+    const page = await openGame(session);
+    await seedGame(page);
+    await clickControl(page, 3550);
+    for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    const exported = await exportFiles(page);
+    assert.equal(exported.store, asText(storedPuzzle));
+    assert.equal(exported.stats, "190 4 2 40 1 5");
+
+    await importFile(page, "TRData.dat", "SEA LION;Big seal:");
+    await confirmImport(page);
+    assert.equal(await readFile(page, "TRData.dat"), "SEA LION;Big seal:");
+    await clickControl(page, 3550);
+    assert.equal(await page.$eval("#c1930", (e) => e.textContent.trim()), "Big seal");
+
+    await importFile(page, "OnLoad.dat", exported.store);
+    await confirmImport(page);
+    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
+    assert.equal(await readFile(page, "TRStats.dat"), "190 4 2 40 1 5");
+    assert.deepEqual(await exportFiles(page), exported);
+});
+
+test("a file that is neither a store nor a database is refused with a message, and nothing changes", async () => {
+    const page = await openGame(session);
+    await seedGame(page);
+    assert.equal(await page.$eval("#message-box", (box) => box.open), false);
+    await importFile(page, "picture.png", "\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00\x00\x10");
+    await page.waitForSelector("#message-box[open]");
+    assert.equal(
+        await page.$eval("#message-box-text", (e) => e.textContent.trim()),
+        "This file is neither a Tallyrope puzzle store (OnLoad.dat) nor a puzzle database (TRData.dat). Nothing was changed.",
+    );
+    assert.equal(await page.$eval("#confirm-box", (box) => box.open), false);
+    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
+    assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
+    assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
+});

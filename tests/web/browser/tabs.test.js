@@ -1,0 +1,127 @@
+// How runs of the page begin and end in one browser profile: a tab closed mid-run keeps its
+// work, a second tab is turned away untouched, and a page once loaded starts offline.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import fs from "node:fs/promises";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import {
+    clickControl,
+    openGame,
+    pageFolder,
+    readFile,
+    seedGame,
+    serveFolder,
+    sessionPerFile,
+    tileId,
+    typeInto,
+    waitForAnnouncement,
+} from "./harness.js";
+
+const session = sessionPerFile();
+
+// Every record of every IndexedDB database of the page's origin, file times included.
+function storedDatabases(page) {
+    return page.evaluate(async () => {
+        const all = {};
+        for (const { name } of await indexedDB.databases()) {
+            const db = await new Promise((resolve, reject) => {
+                const open = indexedDB.open(name);
+                open.onsuccess = () => resolve(open.result);
+                open.onerror = () => reject(open.error);
+            });
+            for (const store of db.objectStoreNames) {
+                const records = await new Promise((resolve) => {
+                    const request = db.transaction(store).objectStore(store).getAll();
+                    request.onsuccess = () => resolve(request.result);
+                });
+                all[`${name}/${store}`] = JSON.stringify(records, (key, value) =>
+                    ArrayBuffer.isView(value) ? Array.from(value) : value,
+                );
+            }
+            db.close();
+        }
+        return all;
+    });
+}
+
+test("a tab closed in the middle of a round keeps its added puzzle and its scores", async () => {
+    const page = await openGame(session);
+    await seedGame(page);
+    await clickControl(page, 3550);
+    for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    await clickControl(page, 5350);
+    await typeInto(page, 5300, "Sea lion");
+    await typeInto(page, 5250, "Big seal");
+    await clickControl(page, 5200);
+    await clickControl(page, 3550);
+    await clickControl(page, tileId("S"));
+    // A player's hand is slower than the flush of the last click's files.
+    await page.evaluate(() => window.tallyrope.flush());
+    await page.close();
+
+    const next = await openGame(session);
+    assert.equal(await readFile(next, "TRData.dat"), "BIG TOP;Circus tent:sea lion;Big seal:");
+    assert.equal(await readFile(next, "TRStats.dat"), "190 4 2 40 1 5");
+});
+
+test("a second tab says the game runs in another tab and touches no file", async () => {
+    const first = await openGame(session);
+    await seedGame(first);
+    await clickControl(first, 3550);
+    await first.evaluate(() => window.tallyrope.flush());
+    const before = await storedDatabases(first);
+
+    const second = await openGame(session);
+    assert.equal(await second.$eval("#message-box", (box) => box.open), true);
+    assert.equal(
+        await second.$eval("#message-box-caption", (e) => e.textContent.trim()),
+        "Tallyrope",
+    );
+    assert.equal(
+        await second.$eval("#message-box-text", (e) => e.textContent.trim()),
+        "Tallyrope is already running in another tab of this browser.",
+    );
+    await second.reload();
+    await second.evaluate(() => window.tallyrope.ready);
+    await second.close();
+    assert.deepEqual(await storedDatabases(first), before);
+
+    await clickControl(first, tileId("B"));
+    await waitForAnnouncement(first, "B is in the phrase once.");
+});
+
+test("the page can be installed, and its service worker keeps every file, so it starts with the server gone", async () => {
+    const { pageFiles } = await import(pathToFileURL(path.join(pageFolder, "assets.js")));
+    const shipped = (await fs.readdir(pageFolder, { recursive: true, withFileTypes: true }))
+        .filter((entry) => entry.isFile())
+        .map((entry) =>
+            path.relative(pageFolder, path.join(entry.parentPath ?? entry.path, entry.name)),
+        )
+        .filter((file) => !/^(help|icons)\//.test(file) && file !== "sw.js");
+    assert.deepEqual(
+        shipped.filter((file) => !pageFiles.includes(file)),
+        [],
+    );
+
+    const server = await serveFolder(pageFolder);
+    try {
+        const page = await session.browser.newPage();
+        await page.goto(server.url);
+        await page.evaluate(() => window.tallyrope.ready);
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        const client = await page.createCDPSession();
+        assert.deepEqual(await client.send("Page.getInstallabilityErrors"), {
+            installabilityErrors: [],
+        });
+        assert.deepEqual((await client.send("Page.getAppManifest")).errors, []);
+        await client.detach();
+        await server.close();
+        await page.reload();
+        await page.evaluate(() => window.tallyrope.ready);
+        await clickControl(page, 3550);
+        assert.match(await page.$eval("#c1960", (e) => e.textContent), /_/);
+    } finally {
+        await server.close();
+    }
+});

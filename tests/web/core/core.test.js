@@ -1,0 +1,175 @@
+// The core compiled to WebAssembly, driven through the entry points the page calls.
+import assert from "node:assert/strict";
+import { describe, test } from "node:test";
+
+import { bytes, gameWith, text } from "./fake_page.js";
+
+const unlocked = "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n";
+const seeded = {
+    "TRData.dat": "BIG TOP;Circus tent:",
+    "TRStats.dat": "120 3 2 40 1 5",
+    "TRC_CONFIG.INI": unlocked,
+};
+// "BIG TOP;Circus tent:" scrambled, as the Windows program leaves it.
+const bigTopStore = [
+    0x49, 0x4b, 0x50, 0x1d, 0x59, 0x59, 0x4b, 0x41, 0x41, 0x71, 0x79, 0x65, 0x7e, 0x70, 0x25,
+    0x7e, 0x60, 0x74, 0x72, 0x42,
+];
+
+const main = 0;
+const newPuzzle = 3550;
+const solvePuzzle = 4900;
+const quit = 4300;
+const soundButton = 3250;
+const solveBox = 4750;
+
+// The centre of tile `letter` in the main window, from the control table.
+const tileCentres = { B: [133, 489], I: [387, 489], G: [318, 489] };
+
+function started(game) {
+    assert.equal(game.module._tr_start(), 1);
+    return game;
+}
+
+describe("a round in the browser build", () => {
+    test("won by tiles and keys, then quit, leaves the Windows program's bytes", async () => {
+        const { page, module, read } = started(await gameWith(seeded));
+        module._tr_runCommand(newPuzzle);
+        for (const letter of ["B", "I", "G"]) {
+            module._tr_leftButtonDown(main, ...tileCentres[letter]);
+        }
+        for (const key of "tOp") {
+            module._tr_letterKey(key.charCodeAt(0));
+        }
+        module._tr_runCommand(quit);
+
+        assert.deepEqual(page.announced, [
+            "B is in the phrase once.",
+            "I is in the phrase once.",
+            "G is in the phrase once.",
+            "T is in the phrase once.",
+            "O is in the phrase once.",
+            "You won! The phrase was BIG TOP.",
+        ]);
+        assert.equal(read("TRData.dat"), "Data purged...");
+        assert.deepEqual([...bytes(read("OnLoad.dat"))], bigTopStore);
+        assert.equal(read("TRStats.dat"), "190 4 2 40 1 5");
+        assert.equal(page.ended, true);
+    });
+
+    test("misses, a wrong phrase and the loss are announced with the misses left", async () => {
+        const { page, module } = started(
+            await gameWith({ ...seeded, "TRData.dat": "TOO GOOD;Praise:" }));
+        module._tr_runCommand(newPuzzle);
+        module._tr_letterKey("O".charCodeAt(0));
+        module._tr_letterKey("Q".charCodeAt(0));
+        page.texts.set(solveBox, bytes("TOO BAD"));
+        module._tr_runCommand(solvePuzzle);
+        for (const key of "ZXWVJ") {
+            module._tr_letterKey(key.charCodeAt(0));
+        }
+        assert.deepEqual(page.announced, [
+            "O is in the phrase 4 times.",
+            "No Q. 6 misses left.",
+            "Wrong phrase. 5 misses left.",
+            "No Z. 4 misses left.",
+            "No X. 3 misses left.",
+            "No W. 2 misses left.",
+            "No V. 1 miss left.",
+            "You lost. Press Solution to see the phrase.",
+        ]);
+    });
+
+    test("the console's boxes reach the puzzle file byte for byte", async () => {
+        const { page, module, read } = started(await gameWith(seeded));
+        const phraseBox = 5300;
+        const hintBox = 5250;
+        module._tr_runCommand(5350);
+        page.texts.set(phraseBox, Uint8Array.of(0x43, 0x41, 0x46, 0xc9, 0x20, 0x80));
+        page.texts.set(hintBox, bytes("Coffee"));
+        module._tr_enterKey(1, phraseBox);
+        assert.equal(read("TRData.dat"), "BIG TOP;Circus tent:caf\xc9 \x80;Coffee:");
+        assert.equal(page.texts.get(phraseBox).length, 0);
+        assert.equal(page.texts.get(hintBox).length, 0);
+    });
+
+    test("the sound button's name follows the switch", async () => {
+        const { page, module } = started(await gameWith(seeded));
+        assert.equal(page.soundOn, true);
+        module._tr_runCommand(soundButton);
+        assert.equal(page.soundOn, false);
+        module._tr_runCommand(soundButton);
+        assert.equal(page.soundOn, true);
+    });
+
+    test("the arrow keys move the other panels within the stage", async () => {
+        const { page, module } = started(await gameWith(seeded));
+        const up = 1;
+        module._tr_arrowKey(up);
+        module._tr_arrowKey(up);
+        // The console starts at the stage's top and stays there; the message panel, 28 pixels
+        // down, moves 2 pixels a key.
+        assert.deepEqual(page.placed, [
+            [2, 172, 26],
+            [1, 100, 0],
+            [2, 172, 24],
+            [1, 100, 0],
+        ]);
+    });
+});
+
+describe("importing puzzles", () => {
+    const importing = async (content) => {
+        const game = started(await gameWith(seeded));
+        game.module.FS.writeFile("/import/puzzles", content);
+        return game;
+    };
+    const folderOf = (read) =>
+        ["OnLoad.dat", "TRData.dat", "TRStats.dat", "TRC_CONFIG.INI"].map(read);
+
+    // The next run of the page, on the files this one left.
+    const nextRun = async (read) => {
+        const files = {};
+        for (const name of ["OnLoad.dat", "TRData.dat", "TRStats.dat", "TRC_CONFIG.INI"]) {
+            files[name] = read(name);
+        }
+        return started(await gameWith(files));
+    };
+
+    test("a plain database replaces the puzzles and the scores are kept", async () => {
+        const database = "CAT NAP;Short sleep:DOG DAY;Hot weather:";
+        const { module, read } = await importing(bytes(database));
+        assert.equal(module._tr_checkImport(), 1);
+        assert.equal(module._tr_replacePuzzles(), 1);
+        assert.equal(read("TRData.dat"), "Data purged...");
+        assert.equal(read("TRStats.dat"), "120 3 2 40 1 5");
+        const next = await nextRun(read);
+        assert.equal(next.read("TRData.dat"), database);
+    });
+
+    test("a store from another copy of the game is taken as its puzzles", async () => {
+        const { module, read } = await importing(Uint8Array.from(bigTopStore));
+        assert.equal(module._tr_checkImport(), 1);
+        assert.equal(module._tr_replacePuzzles(), 1);
+        assert.deepEqual([...bytes(read("OnLoad.dat"))], bigTopStore);
+        const next = await nextRun(read);
+        assert.equal(next.read("TRData.dat"), "BIG TOP;Circus tent:");
+    });
+
+    for (const [kind, content] of [
+        ["a text that is no puzzle", "Shopping: eggs, milk\r\n"],
+        ["a puzzle without its hint's end", "CAT NAP;Short sleep"],
+        ["a puzzle followed by a line break", "CAT NAP;Short sleep:\r\n"],
+        ["a picture", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"],
+        ["an empty file", ""],
+    ]) {
+        test(`${kind} is refused with a message and nothing changes`, async () => {
+            const { page, module, read } = await importing(bytes(content));
+            const before = folderOf(read);
+            assert.equal(module._tr_checkImport(), 0);
+            assert.equal(page.messages.length, 1);
+            assert.match(page.messages[0][0], /Nothing was changed\.$/);
+            assert.deepEqual(folderOf(read), before);
+        });
+    }
+});

@@ -40,6 +40,7 @@ const pageShell = [
     "files.js",
     "file_bar.js",
     "game.js",
+    "letter_pad.js",
     "assets.js",
 ];
 

@@ -5,7 +5,8 @@ import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
 import { DataFolder } from "./files.js";
 import { gameOf } from "./game.js";
-import { wireInput } from "./input.js";
+import { pressTile, wireInput } from "./input.js";
+import { wireLetterPad } from "./letter_pad.js";
 import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
 
@@ -72,6 +73,7 @@ async function play() {
     });
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
+    wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
     await drawn(document.getElementById("panel-main"));
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});

@@ -67,10 +67,7 @@ async function play() {
     document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
     // Closing or reloading the tab saves as the quit does; a page kept for going back starts
     // afresh from those files when it shows again.
-    addEventListener("pagehide", () => {
-        game.sessionEnds();
-        folder.saveNow();
-    });
+    addEventListener("pagehide", () => game.sessionEnds());
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
     wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));

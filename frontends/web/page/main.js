@@ -1,5 +1,6 @@
 // Starts the page: one run per browser profile, the data folder loaded from IndexedDB, then the
 // core's start-up, with the hooks the file bar and the tests use kept on window.tallyrope.
+import { bitmapIds, bitmapUrl } from "./assets.js";
 import { setUpDialogs, showMessage } from "./dialogs.js";
 import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
@@ -80,6 +81,12 @@ function refuse() {
     document.getElementById("file-bar").hidden = true;
     showMessage(alreadyRunning, "Tallyrope");
     signalReady();
+}
+
+// The pictures are fetched while the core loads, not once it has made the controls; the
+// panels' images then find them in the page's memory cache.
+for (const id of bitmapIds) {
+    new Image().src = bitmapUrl(id);
 }
 
 setUpDialogs();

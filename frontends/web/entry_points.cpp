@@ -2,6 +2,7 @@
 // the routing. After each one the page hears what a guess did and how the sound switch stands.
 #include "app/routing.h"
 #include "app/start_up.h"
+#include "frontends/web/configuration_import.h"
 #include "frontends/web/outcome.h"
 #include "frontends/web/page_calls.h"
 #include "frontends/web/page_window_maker.h"
@@ -27,6 +28,9 @@ constexpr char guidePage[] = "help/pages/welcome.html";
 const char* const refusedImport =
     "This file is neither a Tallyrope puzzle store (OnLoad.dat) nor a puzzle database "
     "(TRData.dat). Nothing was changed.";
+
+// What tr_checkImport finds in the imported file.
+enum ImportKind { refused = 0, puzzles = 1, consoleLocks = 2 };
 
 Paths webPaths() {
     Paths paths = Paths::inFolder(dataFolder);
@@ -107,15 +111,19 @@ EMSCRIPTEN_KEEPALIVE void tr_sessionEnds() {
     reported([](Session& s) { sessionEnds(s); });
 }
 
-// Whether the file at importFile holds puzzles; says so in a box when it does not.
+// Whether the file at importFile holds puzzles or the console's locks (a TRC_CONFIG.INI); says
+// so in a box when it holds neither.
 EMSCRIPTEN_KEEPALIVE int tr_checkImport() {
     if (unpackImport(importFile, importPlain)) {
-        return 1;
+        return puzzles;
+    }
+    if (yieldsBothLocks(importFile)) {
+        return consoleLocks;
     }
     if (run) {
         run->ui.messageBox(refusedImport, "Tallyrope", true);
     }
-    return 0;
+    return refused;
 }
 
 // After tr_checkImport: keeps the scores as a quit does, then the checked puzzles become the

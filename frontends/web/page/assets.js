@@ -2,7 +2,7 @@
 // scripts/web-assets.sh makes art/ and clips/ from resources/; the guide is left out of
 // pageFiles because most visits never open it (the service worker keeps it once it is read).
 
-const bitmapIds = [
+export const bitmapIds = [
     48, 100, 130, 190, 250, 310, 370, 430, 490, 550, 610, 670, 730, 790, 850, 910, 970, 1030, 1090,
     1150, 1210, 1270, 1330, 1390, 1450, 1510, 1570, 1630, 1870, 2000, 2050, 2100, 2150, 2200, 2250,
     2300, 2650, 2700, 2750, 2850, 2900, 3000, 3050, 3150, 3200, 3300, 3350, 3450, 3500, 3600, 3650,
@@ -40,6 +40,7 @@ const pageShell = [
     "files.js",
     "file_bar.js",
     "game.js",
+    "letter_pad.js",
     "assets.js",
 ];
 

@@ -1,5 +1,5 @@
-// The page's modal dialogs: the core's message boxes, one after another, and the question
-// before an import replaces the puzzles.
+// The page's modal dialogs: the core's message boxes, one after another, and the questions
+// before an import replaces the puzzles or the console's locks.
 const messageBox = () => document.getElementById("message-box");
 const waiting = [];
 
@@ -27,14 +27,12 @@ export function anyDialogOpen() {
     return document.querySelector("dialog[open]") !== null;
 }
 
-// Resolves true when the player chose to replace the puzzles.
-export function confirmReplace() {
-    const box = document.getElementById("confirm-box");
+// Resolves true when the player answered the question in dialog `id` with `yes`.
+export function confirm(id, yes) {
+    const box = document.getElementById(id);
     box.returnValue = "";
     box.showModal();
     return new Promise((resolve) => {
-        box.addEventListener("close", () => resolve(box.returnValue === "replace"), {
-            once: true,
-        });
+        box.addEventListener("close", () => resolve(box.returnValue === yes), { once: true });
     });
 }

@@ -1,6 +1,6 @@
 // Export and Import, below the game: the same OnLoad.dat and TRStats.dat the desktop programs
-// keep, carried between the browser and the other systems.
-import { confirmReplace } from "./dialogs.js";
+// keep, carried between the browser and the other systems, and a TRC_CONFIG.INI brought in.
+import { confirm } from "./dialogs.js";
 
 // Where the core looks for a file being imported.
 const importFolder = "/import";
@@ -27,16 +27,26 @@ async function exportFiles(game, files) {
     location.reload();
 }
 
-async function importPuzzles(game, files, module, file) {
+const imported = { puzzles: 1, consoleLocks: 2 };
+const configurationFile = "TRC_CONFIG.INI";
+
+// Puzzles replace the store; a TRC_CONFIG.INI, the only way to reach the console's locks
+// here, is kept as it is. Either way the game saves as a quit does and starts afresh.
+async function importChosen(game, files, module, file) {
     const bytes = new Uint8Array(await file.arrayBuffer());
     if (!module.FS.analyzePath(importFolder).exists) {
         module.FS.mkdir(importFolder);
     }
     module.FS.writeFile(importFile, bytes);
-    if (!game.checkImport() || !(await confirmReplace())) {
+    const kind = game.checkImport();
+    if (kind === imported.puzzles && (await confirm("confirm-box", "replace"))) {
+        game.replacePuzzles();
+    } else if (kind === imported.consoleLocks && (await confirm("locks-box", "replace"))) {
+        game.sessionEnds();
+        files.write(configurationFile, bytes);
+    } else {
         return;
     }
-    game.replacePuzzles();
     await files.flush();
     location.reload();
 }
@@ -49,7 +59,7 @@ export function wireFileBar(game, files, module) {
         const [file] = chooser.files;
         chooser.value = "";
         if (file !== undefined) {
-            importPuzzles(game, files, module, file);
+            importChosen(game, files, module, file);
         }
     });
 }

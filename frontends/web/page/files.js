@@ -1,16 +1,17 @@
 // The four files live in the browser's IndexedDB through emscripten's IDBFS, mounted where the
-// core looks for its folder. What the core writes reaches IndexedDB at each flush.
+// core looks for its folder: IDBFS loads it at start-up, and each flush writes it back in the
+// records IDBFS reads.
 const folder = "/tallyrope";
 
 export class DataFolder {
     constructor(module) {
         this.fs = module.FS;
-        this.flushing = Promise.resolve();
+        this.stored = [];
     }
 
-    sync(populate) {
+    load() {
         return new Promise((resolve, reject) =>
-            this.fs.syncfs(populate, (error) => (error ? reject(error) : resolve())));
+            this.fs.syncfs(true, (error) => (error ? reject(error) : resolve())));
     }
 
     // Mounts the folder and loads what IndexedDB holds of it. Without IndexedDB (a private
@@ -19,7 +20,8 @@ export class DataFolder {
         this.fs.mkdir(folder);
         this.fs.mount(this.fs.filesystems.IDBFS, {}, folder);
         try {
-            await this.sync(true);
+            await this.load();
+            this.stored = this.filePaths();
         } catch {
             this.fs.unmount(folder);
         }
@@ -49,29 +51,39 @@ export class DataFolder {
         }
     }
 
-    // Flushes one after another, so the last one leaves IndexedDB as the folder is now.
+    // Every flush writes the whole folder (four small files) in one transaction, begun at
+    // once: the tab may be gone a moment after a click, and nothing may wait behind a read.
+    // Files removed since the last flush are deleted in the same transaction.
     flush() {
-        this.flushing = this.flushing.then(() => this.sync(false)).catch(() => {});
-        return this.flushing;
-    }
-
-    // The tab may be gone before a flush has even read IndexedDB, so the end of a session
-    // writes every file in one transaction, begun at once and committed without waiting.
-    saveNow() {
         const idbfs = this.fs.filesystems.IDBFS;
         const database = idbfs.dbs[folder];
         if (database === undefined) {
-            return;
+            return Promise.resolve();
         }
         const transaction = database.transaction([idbfs.DB_STORE_NAME], "readwrite");
         const store = transaction.objectStore(idbfs.DB_STORE_NAME);
-        for (const name of this.fs.readdir(folder)) {
-            const path = this.path(name);
-            if (this.fs.isFile(this.fs.stat(path).mode)) {
-                idbfs.loadLocalEntry(path, (error, entry) => error || store.put(entry, path));
+        const files = this.filePaths();
+        for (const path of files) {
+            idbfs.loadLocalEntry(path, (error, entry) => error || store.put(entry, path));
+        }
+        for (const path of this.stored) {
+            if (!files.includes(path)) {
+                store.delete(path);
             }
         }
+        this.stored = files;
         transaction.commit?.();
+        return new Promise((resolve) => {
+            transaction.oncomplete = resolve;
+            transaction.onabort = resolve;
+        });
+    }
+
+    filePaths() {
+        return this.fs
+            .readdir(folder)
+            .map((name) => this.path(name))
+            .filter((path) => this.fs.isFile(this.fs.stat(path).mode));
     }
 
     // A first visit plays the shipped puzzles, as the desktop programs' first start does.

@@ -16,7 +16,8 @@ export function gameOf(module, files) {
         helpKey: flushed(() => module._tr_helpKey()),
         closeRequest: flushed((window) => module._tr_closeRequest(window)),
         sessionEnds: flushed(() => module._tr_sessionEnds()),
-        checkImport: () => module._tr_checkImport() !== 0,
+        // 0 refused, 1 puzzles, 2 the console's locks.
+        checkImport: () => module._tr_checkImport(),
         replacePuzzles: flushed(() => module._tr_replacePuzzles() !== 0),
     };
 }

@@ -41,6 +41,11 @@ function inside(element, event) {
     );
 }
 
+// A tile acts at its centre, whatever part of its tap area was pressed.
+export function pressTile(tile, game) {
+    game.leftButtonDown(windowOf(panelOf(tile)), ...centreOf(tile));
+}
+
 function holdButton(button, event, game) {
     button.setPointerCapture(event.pointerId);
     button.classList.add("pressed");
@@ -68,7 +73,7 @@ function pointerDown(event, game) {
     if (control?.classList.contains("push")) {
         holdButton(control, event, game);
     } else if (control?.classList.contains("tile")) {
-        game.leftButtonDown(windowOf(panel), ...centreOf(control));
+        pressTile(control, game);
     } else if (control?.tagName !== "INPUT") {
         game.leftButtonDown(windowOf(panel), ...panelPoint(panel, event));
     }
@@ -83,7 +88,7 @@ function clicked(event, game) {
     if (control.classList.contains("push")) {
         game.runCommand(Number(control.dataset.id));
     } else if (control.classList.contains("tile")) {
-        game.leftButtonDown(windowOf(panelOf(control)), ...centreOf(control));
+        pressTile(control, game);
     }
 }
 

@@ -1,11 +1,13 @@
 // Starts the page: one run per browser profile, the data folder loaded from IndexedDB, then the
 // core's start-up, with the hooks the file bar and the tests use kept on window.tallyrope.
+import { bitmapIds, bitmapUrl } from "./assets.js";
 import { setUpDialogs, showMessage } from "./dialogs.js";
 import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
 import { DataFolder } from "./files.js";
 import { gameOf } from "./game.js";
-import { wireInput } from "./input.js";
+import { pressTile, wireInput } from "./input.js";
+import { wireLetterPad } from "./letter_pad.js";
 import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
 
@@ -66,12 +68,10 @@ async function play() {
     document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
     // Closing or reloading the tab saves as the quit does; a page kept for going back starts
     // afresh from those files when it shows again.
-    addEventListener("pagehide", () => {
-        game.sessionEnds();
-        folder.saveNow();
-    });
+    addEventListener("pagehide", () => game.sessionEnds());
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
+    wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
     await drawn(document.getElementById("panel-main"));
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
@@ -81,6 +81,12 @@ function refuse() {
     document.getElementById("file-bar").hidden = true;
     showMessage(alreadyRunning, "Tallyrope");
     signalReady();
+}
+
+// The pictures are fetched while the core loads, not once it has made the controls; the
+// panels' images then find them in the page's memory cache.
+for (const id of bitmapIds) {
+    new Image().src = bitmapUrl(id);
 }
 
 setUpDialogs();

@@ -8,9 +8,11 @@ import path from "node:path";
 import {
     asText,
     clickControl,
+    isShown,
     openGame,
     readFile,
     seedGame,
+    seededFiles,
     sessionPerFile,
     storedPuzzle,
     tileId,
@@ -53,11 +55,11 @@ async function importFile(page, name, bytes) {
     await input.uploadFile(file);
 }
 
-// The game starts afresh from the imported puzzles once they are confirmed.
-async function confirmImport(page) {
-    await page.waitForSelector("#confirm-box[open]");
+// The game starts afresh from the imported file once it is confirmed.
+async function confirmImport(page, box = "confirm-box", answer = "Replace puzzles") {
+    await page.waitForSelector(`#${box}[open]`);
     const [replace] = await page.$$(
-        "xpath/.//dialog[@id='confirm-box']//button[normalize-space()='Replace puzzles']",
+        `xpath/.//dialog[@id='${box}']//button[normalize-space()='${answer}']`,
     );
     await Promise.all([page.waitForNavigation(), replace.click()]);
     await page.evaluate(() => window.tallyrope.ready);
@@ -99,4 +101,30 @@ test("a file that is neither a store nor a database is refused with a message, a
     assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
     assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
     assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
+});
+
+test("Import takes a TRC_CONFIG.INI that yields both locks, and the console opens after the restart", async () => {
+    const page = await openGame(session);
+    await seedGame(page, {
+        ...seededFiles,
+        "TRC_CONFIG.INI": Array.from("Disable_Console= 1\nDisable_VCCntls= 1\n", (c) =>
+            c.charCodeAt(0),
+        ),
+    });
+    await clickControl(page, 5350);
+    assert.ok(!(await isShown(page, "#panel-console")), "the console is locked");
+
+    await importFile(page, "half.ini", "Disable_Console= 0\r\n");
+    await page.waitForSelector("#message-box[open]");
+    assert.equal(await page.$eval("#locks-box", (box) => box.open), false);
+    await page.click("#message-box button");
+
+    const unlocked = "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n";
+    await importFile(page, "TRC_CONFIG.INI", unlocked);
+    await confirmImport(page, "locks-box", "Replace locks");
+    assert.equal(await readFile(page, "TRC_CONFIG.INI"), unlocked);
+    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
+    assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
+    await clickControl(page, 5350);
+    assert.ok(await isShown(page, "#panel-console"), "the console opens");
 });

@@ -5,6 +5,8 @@ import assert from "node:assert/strict";
 import {
     accessibleNodes,
     clickControl,
+    controlText,
+    isShown,
     openGame,
     pngPixel,
     seedGame,
@@ -127,9 +129,51 @@ test("on a phone held upright the game fills the width and a tap plays", async (
     await waitForAnnouncement(page, "No Z. 6 misses left.");
 });
 
+const padKey = (letter) => `#letter-pad button[data-letter="${letter}"]`;
+
+test("on a phone held upright the letter pad's large keys guess as the tiles do, unheard by screen readers", async () => {
+    const viewport = { width: 390, height: 844, isMobile: true, hasTouch: true };
+    const page = await openGame(session, viewport);
+    await seedGame(page);
+    assert.ok(await isShown(page, "#letter-pad"));
+    const keys = await page.$$eval("#letter-pad button", (all) =>
+        all.map((key) => {
+            const { width, height } = key.getBoundingClientRect();
+            return { width, height, tabIndex: key.tabIndex };
+        }),
+    );
+    assert.equal(keys.length, 26);
+    for (const key of keys) {
+        assert.ok(key.width >= 40 && key.height >= 40, `a key of ${JSON.stringify(key)}`);
+        assert.equal(key.tabIndex, -1);
+    }
+    await checkWholeGameVisible(page, viewport);
+    const named = (nodes, name) => buttonNames(nodes).filter((n) => n === name).length;
+    assert.equal(named(await accessibleNodes(page), "Letter B"), 1);
+
+    await page.tap("#c3550");
+    await page.tap(padKey("B"));
+    await waitForAnnouncement(page, "B is in the phrase once.");
+    assert.equal(await controlText(page, 1960), " B _ _   _ _ _");
+    const gone = (selector) =>
+        page.$eval(selector, (e) => !e.checkVisibility({ visibilityProperty: true }));
+    assert.ok(await gone(padKey("B")), "the pad's B is gone");
+    assert.ok(await gone(`#c${tileId("B")}`), "the tile B is gone");
+    assert.ok(!(await gone(padKey("C"))));
+
+    await page.tap(`#c${tileId("I")}`);
+    await waitForAnnouncement(page, "I is in the phrase once.");
+    assert.ok(await gone(padKey("I")), "a used tile takes its key along");
+
+    const nodes = await accessibleNodes(page);
+    assert.equal(named(nodes, "Letter C"), 1);
+    assert.ok(!nodes.some((n) => n.name === "C"), "no key of the pad reaches a screen reader");
+});
+
 test("on a desktop's screen the game grows to fit the window", async () => {
     const viewport = { width: 1920, height: 1080 };
     const page = await openGame(session, viewport);
+    assert.ok(!(await isShown(page, "#letter-pad")), "no letter pad beside tiles this large");
     const stage = await checkWholeGameVisible(page, viewport);
     assert.ok(stage.width > 1.4 * 900, `the stage is ${stage.width} wide`);
     assert.ok(Math.abs(stage.width / stage.height - 900 / 620) < 0.01, "the proportions are kept");

@@ -1,5 +1,5 @@
 // The core's entry points as the page calls them. Any of them may write a file, so each is
-// followed by a flush to IndexedDB, which writes only what changed.
+// followed by a flush of the data folder to IndexedDB.
 export function gameOf(module, files) {
     const flushed = (step) => (...args) => {
         const result = step(...args);

@@ -1,16 +1,16 @@
 // Large letter keys below the picture for a touch screen on which the picture's tiles come out
 // too small for a finger. A key acts as a press on its tile and goes when the tile goes. Screen
 // readers and the keyboard keep the tiles: the pad is hidden from both.
+import { tileId } from "./names.js";
+
 const letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-const firstTile = 160;
-const tileStep = 60;
 // Below this rendered width a tile, even with its widened tap area, is hard to hit by finger.
 const smallestTappableTile = 16;
 
 export function wireLetterPad(pad, pressTile) {
     const tiles = [];
     for (const [index, letter] of [...letters].entries()) {
-        const tile = document.getElementById(`c${firstTile + tileStep * index}`);
+        const tile = document.getElementById(`c${tileId(index)}`);
         const key = document.createElement("button");
         key.type = "button";
         key.tabIndex = -1;

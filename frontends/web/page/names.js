@@ -26,9 +26,16 @@ export function soundName(on) {
     return on ? "Sound on" : "Sound off";
 }
 
+const firstTile = 160;
+const tileStep = 60;
+
 // Tile k (0 for A) has control id 160 + 60 k.
+export function tileId(k) {
+    return firstTile + tileStep * k;
+}
+
 export function tileLetter(id) {
-    const k = (id - 160) / 60;
+    const k = (id - firstTile) / tileStep;
     return Number.isInteger(k) && k >= 0 && k < 26 ? String.fromCharCode(65 + k) : null;
 }
 

@@ -10,6 +10,7 @@ const fontClasses = ["font-system", "font-phrase", "font-gui"];
 const panelIds = ["panel-main", "panel-console", "panel-message"];
 const panelNames = ["Tallyrope", "Puzzle console", "Message"];
 const maskedPhrase = 1960;
+const firstPhraseLine = 5500;
 const soundButton = 3250;
 
 // Ampersands mark shortcut letters in these controls: "&&" shows one, a lone one nothing.
@@ -122,7 +123,7 @@ export class Screen {
             text.setAttribute("role", "img");
             text.setAttribute("aria-roledescription", "phrase");
         }
-        if (row.id === 5500) {
+        if (row.id === firstPhraseLine) {
             // The first form of the masked phrase, under it: nothing a reader needs twice.
             text.setAttribute("aria-hidden", "true");
         }

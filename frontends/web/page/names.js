@@ -22,6 +22,19 @@ export const controlNames = new Map([
     [4750, "Solve: type the whole phrase"],
 ]);
 
+// The texts whose meaning only the art beside them shows: a screen reader hears this first.
+export const textLabels = new Map([
+    [1690, "Player 1 points"],
+    [1750, "Player 1 wins"],
+    [1810, "Player 1 losses"],
+    [1720, "Player 2 points"],
+    [1780, "Player 2 wins"],
+    [1840, "Player 2 losses"],
+    [4350, "Used letters"],
+    [4400, "Misses to lose"],
+    [1930, "Hint"],
+]);
+
 export function soundName(on) {
     return on ? "Sound on" : "Sound off";
 }

@@ -3,7 +3,7 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { showMessage } from "./dialogs.js";
-import { controlNames, soundName, spokenPhrase, tileLetter } from "./names.js";
+import { controlNames, soundName, spokenPhrase, textLabels, tileLetter } from "./names.js";
 
 const kind = { button: 0, bitmap: 1, noPrefix: 2, simple: 3, centred: 4, edit: 5 };
 const fontClasses = ["font-system", "font-phrase", "font-gui"];
@@ -118,6 +118,10 @@ export class Screen {
         text.className = `text ${fontClasses[row.font]}`;
         if (row.kind === kind.centred) {
             text.classList.add("centred");
+        }
+        if (textLabels.has(row.id)) {
+            // Shown to a screen reader only, before the text, and not part of it.
+            text.dataset.label = textLabels.get(row.id);
         }
         if (row.id === maskedPhrase) {
             text.setAttribute("role", "img");

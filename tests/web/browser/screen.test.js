@@ -43,6 +43,21 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
         assert.ok(buttonNames(nodes).includes(name), `a button named "${name}"`);
     }
     assert.ok(textboxNames(nodes).includes("Solve: type the whole phrase"));
+    // In reading order: the tree walked depth first.
+    const texts = [];
+    const walk = (node) => {
+        if (node.role === "StaticText") {
+            texts.push(node.name);
+        }
+        node.children?.forEach(walk);
+    };
+    walk(await page.accessibility.snapshot());
+    for (const [label, value] of [
+        ["Player 1 points", "120"],
+        ["Player 2 losses", "5"],
+    ]) {
+        assert.equal(texts[texts.indexOf(label) + 1], value, `"${label}" is heard before ${value}`);
+    }
     assert.ok(!buttonNames(nodes).includes("Add Puzzle"), "the closed console is out of the tree");
 
     await clickControl(page, 3250);

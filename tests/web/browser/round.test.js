@@ -70,6 +70,41 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
     );
 });
 
+// Kept in the page from its start: every clip started, by its length in seconds, with the
+// number of clips still sounding when it began.
+function listenToClips() {
+    const sounding = new Set();
+    window.clipsHeard = [];
+    const { start, stop } = AudioBufferSourceNode.prototype;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+        window.clipsHeard.push({ seconds: this.buffer.duration.toFixed(2), over: sounding.size });
+        sounding.add(this);
+        this.addEventListener("ended", () => sounding.delete(this));
+        return start.apply(this, args);
+    };
+    AudioBufferSourceNode.prototype.stop = function (...args) {
+        sounding.delete(this);
+        return stop.apply(this, args);
+    };
+}
+
+test("a new clip cuts the one playing: New Puzzle's stops the long clip of the win", async () => {
+    const page = await openGame(session);
+    await page.evaluateOnNewDocument(listenToClips);
+    await seedGame(page);
+    await clickControl(page, 3550);
+    for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    await page.waitForFunction(() => window.clipsHeard.at(-1)?.seconds === "4.47");
+    await clickControl(page, 3550);
+    await page.waitForFunction(() => window.clipsHeard.at(-1)?.seconds === "0.66");
+    const heard = await page.evaluate(() => window.clipsHeard);
+    assert.deepEqual(
+        heard.filter((clip) => clip.over > 0),
+        [],
+        `no clip starts over another: ${JSON.stringify(heard)}`,
+    );
+});
+
 test("the keyboard alone reaches New Puzzle and guesses by letters typed at the game", async () => {
     const page = await openGame(session);
     await seedGame(page);

@@ -198,7 +198,16 @@ test("on a desktop's screen the game grows to fit the window", async () => {
 test("each panel shows its background's colours, a held button its pressed face, and a press slid off it nothing", async () => {
     const page = await openGame(session, { width: 900, height: 800 });
     await seedGame(page);
-    const origin = (panel) => page.$eval(panel, (e) => e.getBoundingClientRect().toJSON());
+    // The panel's rectangle once its background has come and been drawn: the page asks for
+    // every picture as it starts, but a panel can open before its own picture has arrived.
+    const origin = (panel) =>
+        page.$eval(panel, async (element) => {
+            const background = new Image();
+            background.src = getComputedStyle(element).backgroundImage.slice(5, -2);
+            await background.decode();
+            await new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn)));
+            return element.getBoundingClientRect().toJSON();
+        });
     const main = await origin("#panel-main");
     assert.equal(main.width, 900, "one CSS pixel per picture pixel");
     const colourAt = async (panel, x, y) =>

@@ -198,8 +198,8 @@ test("on a desktop's screen the game grows to fit the window", async () => {
 test("each panel shows its background's colours, a held button its pressed face, and a press slid off it nothing", async () => {
     const page = await openGame(session, { width: 900, height: 800 });
     await seedGame(page);
-    // The panel's rectangle once its background has come and been drawn: the page asks for
-    // every picture as it starts, but a panel can open before its own picture has arrived.
+    // The panel's rectangle once its background picture is decoded and drawn: a panel shown
+    // for the first time can be painted before its picture is ready, showing what lies below.
     const origin = (panel) =>
         page.$eval(panel, async (element) => {
             const background = new Image();

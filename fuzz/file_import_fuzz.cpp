@@ -1,10 +1,13 @@
 // A file brought into the browser's game, from any bytes: it is taken as puzzles only when it is
 // whole puzzles, plain or scrambled, that go into a store and come back from it unchanged; a
-// refused file leaves nothing behind; looking for the console's locks in it never changes it.
+// refused file leaves nothing behind; looking for the console's locks in it never changes it, and
+// finds them exactly when the file sets both.
 #include "fuzz_support.h"
 
 #include "frontends/web/configuration_import.h"
 #include "frontends/web/puzzle_import.h"
+#include "state/settings.h"
+#include "storage/config_file.h"
 #include "storage/puzzle_store.h"
 
 #include <algorithm>
@@ -31,11 +34,20 @@ void checkPuzzles(const ScratchFolder& folder, const std::string& imported) {
     FUZZ_CHECK(readTextFile(back) == text);
 }
 
+// The locks are found exactly when the file decides both, whatever the game held before.
 void checkLocks(const std::string& imported) {
     const std::optional<std::string> bytes = readBytes(imported);
     const bool found = yieldsBothLocks(imported);
+    Settings unlocked;
+    Settings locked;
+    locked.ConsoleUse = 1;
+    locked.EditingUse = 1;
+    Userchoice(unlocked, imported);
+    Userchoice(locked, imported);
     FUZZ_CHECK(readBytes(imported) == bytes);
     FUZZ_CHECK(yieldsBothLocks(imported) == found);
+    FUZZ_CHECK(found == (unlocked.ConsoleUse == locked.ConsoleUse &&
+                         unlocked.EditingUse == locked.EditingUse));
 }
 
 } // namespace

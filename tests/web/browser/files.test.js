@@ -55,14 +55,37 @@ async function importFile(page, name, bytes) {
     await input.uploadFile(file);
 }
 
-// The game starts afresh from the imported file once it is confirmed.
-async function confirmImport(page, box = "confirm-box", answer = "Replace puzzles") {
+async function answerButton(page, box, answer) {
     await page.waitForSelector(`#${box}[open]`);
-    const [replace] = await page.$$(
+    const [button] = await page.$$(
         `xpath/.//dialog[@id='${box}']//button[normalize-space()='${answer}']`,
     );
+    return button;
+}
+
+// The game starts afresh from the imported file once it is confirmed.
+async function confirmImport(page, box = "confirm-box", answer = "Replace puzzles") {
+    const replace = await answerButton(page, box, answer);
     await Promise.all([page.waitForNavigation(), replace.click()]);
     await page.evaluate(() => window.tallyrope.ready);
+}
+
+// Cancel; the files as they are once the page has acted on the answer, at the dialog's close
+// (a replacing page goes on to reload).
+async function cancelImport(page, box, names) {
+    const cancel = await answerButton(page, box, "Cancel");
+    const closed = page.evaluate(
+        (box, names) =>
+            new Promise((resolve) => {
+                const read = (name) => String.fromCharCode(...window.tallyrope.files.read(name));
+                const files = () => resolve(names.map(read));
+                document.getElementById(box).addEventListener("close", files, { once: true });
+            }),
+        box,
+        names,
+    );
+    await cancel.click();
+    return closed;
 }
 
 test("Export downloads the store and statistics, and Import brings a database and the store back", async () => {
@@ -73,6 +96,13 @@ test("Export downloads the store and statistics, and Import brings a database an
     const exported = await exportFiles(page);
     assert.equal(exported.store, asText(storedPuzzle));
     assert.equal(exported.stats, "190 4 2 40 1 5");
+
+    await importFile(page, "TRData.dat", "SEA LION;Big seal:");
+    assert.deepEqual(
+        await cancelImport(page, "confirm-box", ["TRData.dat", "OnLoad.dat"]),
+        ["BIG TOP;Circus tent:", asText(storedPuzzle)],
+        "Cancel keeps the puzzles",
+    );
 
     await importFile(page, "TRData.dat", "SEA LION;Big seal:");
     await confirmImport(page);
@@ -120,6 +150,13 @@ test("Import takes a TRC_CONFIG.INI that yields both locks, and the console open
     await page.click("#message-box button");
 
     const unlocked = "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n";
+    await importFile(page, "TRC_CONFIG.INI", unlocked);
+    assert.deepEqual(
+        await cancelImport(page, "locks-box", ["TRC_CONFIG.INI"]),
+        ["Disable_Console= 1\nDisable_VCCntls= 1\n"],
+        "Cancel keeps the locks",
+    );
+
     await importFile(page, "TRC_CONFIG.INI", unlocked);
     await confirmImport(page, "locks-box", "Replace locks");
     assert.equal(await readFile(page, "TRC_CONFIG.INI"), unlocked);

@@ -223,11 +223,25 @@ export async function accessibleNodes(page) {
 // The colour at a point of a screenshot, as "rrggbb"; Chromium's screenshots are 8-bit,
 // non-interlaced RGB or RGBA PNGs.
 export function pngPixel(png, x, y) {
-    const { width, channels, rows } = decodePng(png);
+    return colourAt(decodePng(png), x, y);
+}
+
+function colourAt({ width, channels, rows }, x, y) {
     const offset = (y * width + x) * channels;
     return Array.from(rows.subarray(offset, offset + 3), (v) =>
         v.toString(16).padStart(2, "0"),
     ).join("");
+}
+
+// What is drawn on the control's rectangle: its size in screen pixels and the colour at each.
+export async function drawnControl(page, id) {
+    const clip = await page.$eval(`#c${id}`, (e) => e.getBoundingClientRect().toJSON());
+    const image = decodePng(Buffer.from(await page.screenshot({ clip })));
+    return {
+        width: image.width,
+        height: image.rows.length / image.width / image.channels,
+        colourAt: (x, y) => colourAt(image, x, y),
+    };
 }
 
 function decodePng(png) {

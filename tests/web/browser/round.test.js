@@ -6,6 +6,7 @@ import {
     asText,
     clickControl,
     controlText,
+    drawnControl,
     isShown,
     openGame,
     readFile,
@@ -18,13 +19,32 @@ import {
 
 const session = sessionPerFile();
 
+// The pixels other than the field's grey in the upper half of the phrase line, where letters
+// reach and underscores do not: in its first two character cells (a space, then the phrase's
+// first character) and beyond them. The edges, blended with the frame, are left out.
+async function inkAboveUnderscores(page) {
+    const phrase = await drawnControl(page, 1960);
+    const firstCells = Math.round(phrase.width * 0.04);
+    const ink = [0, 0];
+    for (let y = 2; y < phrase.height / 2; y++) {
+        for (let x = 2; x < phrase.width - 2; x++) {
+            if (phrase.colourAt(x, y) !== "c0c0c0") ink[x < firstCells ? 0 : 1] += 1;
+        }
+    }
+    return ink;
+}
+
 test("a round won by clicks, then Quit, saves as the Windows program does; Play again shows the scores", async () => {
     const page = await openGame(session);
     await seedGame(page);
     await clickControl(page, 3550);
     assert.equal(await controlText(page, 1960), " _ _ _   _ _ _");
     assert.equal(await controlText(page, 1930), "Circus tent");
-    for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    assert.deepEqual(await inkAboveUnderscores(page), [0, 0], "only underscores are drawn");
+    await clickControl(page, tileId("B"));
+    const [first, rest] = await inkAboveUnderscores(page);
+    assert.ok(first > 0 && rest === 0, `the found B alone is drawn: ${[first, rest]}`);
+    for (const letter of "IGTOP") await clickControl(page, tileId(letter));
     assert.equal(await controlText(page, 1960), " B I G   T O P");
     await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");
     assert.ok(await isShown(page, "#c3820"), "the win bubble");
@@ -47,6 +67,41 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
     assert.deepEqual(
         await Promise.all([1690, 1750, 1810, 1720, 1780, 1840].map((id) => controlText(page, id))),
         ["190", "4", "2", "40", "1", "5"],
+    );
+});
+
+// Kept in the page from its start: every clip started, by its length in seconds, with the
+// number of clips still sounding when it began.
+function listenToClips() {
+    const sounding = new Set();
+    window.clipsHeard = [];
+    const { start, stop } = AudioBufferSourceNode.prototype;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+        window.clipsHeard.push({ seconds: this.buffer.duration.toFixed(2), over: sounding.size });
+        sounding.add(this);
+        this.addEventListener("ended", () => sounding.delete(this));
+        return start.apply(this, args);
+    };
+    AudioBufferSourceNode.prototype.stop = function (...args) {
+        sounding.delete(this);
+        return stop.apply(this, args);
+    };
+}
+
+test("a new clip cuts the one playing: New Puzzle's stops the long clip of the win", async () => {
+    const page = await openGame(session);
+    await page.evaluateOnNewDocument(listenToClips);
+    await seedGame(page);
+    await clickControl(page, 3550);
+    for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    await page.waitForFunction(() => window.clipsHeard.at(-1)?.seconds === "4.47");
+    await clickControl(page, 3550);
+    await page.waitForFunction(() => window.clipsHeard.at(-1)?.seconds === "0.66");
+    const heard = await page.evaluate(() => window.clipsHeard);
+    assert.deepEqual(
+        heard.filter((clip) => clip.over > 0),
+        [],
+        `no clip starts over another: ${JSON.stringify(heard)}`,
     );
 });
 
@@ -73,10 +128,11 @@ test("the keyboard alone reaches New Puzzle and guesses by letters typed at the 
     assert.ok(await isShown(page, "#c3820"));
 });
 
-test("the solve box: a wrong phrase is a miss, Enter solves, and player two is credited", async () => {
+test("the solve box: a wrong phrase is a miss, Enter solves, and the player chosen by name is credited", async () => {
     const page = await openGame(session);
     await seedGame(page);
-    await clickControl(page, 2950);
+    // As a screen-reader player finds it.
+    await page.click("::-p-aria(2 Player)");
     await clickControl(page, 3550);
     await clickControl(page, 4750);
     await page.keyboard.type("big tip");

@@ -195,10 +195,19 @@ test("on a desktop's screen the game grows to fit the window", async () => {
 });
 
 // At one CSS pixel per picture pixel the panels show the art's own colours.
-test("each panel shows its background's colours, and a held button its pressed face", async () => {
+test("each panel shows its background's colours, a held button its pressed face, and a press slid off it nothing", async () => {
     const page = await openGame(session, { width: 900, height: 800 });
     await seedGame(page);
-    const origin = (panel) => page.$eval(panel, (e) => e.getBoundingClientRect().toJSON());
+    // The panel's rectangle once its background picture is decoded and drawn: a panel shown
+    // for the first time can be painted before its picture is ready, showing what lies below.
+    const origin = (panel) =>
+        page.$eval(panel, async (element) => {
+            const background = new Image();
+            background.src = getComputedStyle(element).backgroundImage.slice(5, -2);
+            await background.decode();
+            await new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn)));
+            return element.getBoundingClientRect().toJSON();
+        });
     const main = await origin("#panel-main");
     assert.equal(main.width, 900, "one CSS pixel per picture pixel");
     const colourAt = async (panel, x, y) =>
@@ -220,10 +229,22 @@ test("each panel shows its background's colours, and a held button its pressed f
     assert.equal(await colourAt(message, 138 + 12, 64 + 6), "773f25");
     await clickControl(page, 1900);
 
-    await page.mouse.move(main.x + 761 + 20, main.y + 329 + 10);
-    await page.mouse.down();
-    assert.equal(await colourAt(main, 761 + 51, 329 + 14), "361b0f");
-    await page.mouse.up();
+    // A press slid off its button shows the button's own face again and does nothing on release:
+    // New Puzzle draws no puzzle, Reset Stats keeps the points, Quit the game.
+    const slideOff = async (x, y, checkFaces) => {
+        await page.mouse.move(main.x + x, main.y + y);
+        await page.mouse.down();
+        if (checkFaces) assert.equal(await colourAt(main, 761 + 51, 329 + 14), "361b0f");
+        await page.mouse.move(main.x + 700, main.y + 300);
+        if (checkFaces) assert.equal(await colourAt(main, 761 + 51, 329 + 14), "ae9077");
+        await page.mouse.up();
+    };
+    await slideOff(761 + 20, 329 + 10, true);
+    await slideOff(761 + 51, 400 + 14);
+    await slideOff(871 + 11, 3 + 9);
+    assert.equal(await controlText(page, 1960), "");
+    assert.equal(await controlText(page, 1690), "120");
+    assert.ok(await isShown(page, "#game"));
 
     await clickControl(page, 5350);
     const consolePanel = await origin("#panel-console");

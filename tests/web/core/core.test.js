@@ -19,12 +19,25 @@ const bigTopStore = [
 const main = 0;
 const newPuzzle = 3550;
 const solvePuzzle = 4900;
+const skill = 3400;
 const quit = 4300;
 const soundButton = 3250;
 const solveBox = 4750;
 
 // The centre of tile `letter` in the main window, from the control table.
 const tileCentres = { B: [133, 489], I: [387, 489], G: [318, 489] };
+
+// Each tile's rectangle in the main window, A to Z: x, y, width, height (A and C take the 19
+// pixels of their bitmaps).
+const tileRects = [
+    [86, 479, 19, 20], [125, 479, 16, 20], [160, 479, 19, 20], [200, 479, 17, 20],
+    [237, 479, 16, 20], [274, 479, 15, 20], [309, 479, 19, 20], [349, 479, 16, 20],
+    [380, 479, 14, 20], [411, 479, 15, 20], [449, 479, 17, 20], [487, 479, 15, 20],
+    [520, 479, 20, 20], [88, 512, 16, 20], [126, 512, 19, 20], [162, 512, 16, 20],
+    [198, 512, 20, 21], [237, 512, 16, 20], [272, 512, 17, 20], [311, 512, 16, 20],
+    [349, 512, 17, 20], [379, 512, 19, 20], [408, 512, 26, 20], [448, 512, 17, 20],
+    [485, 512, 18, 20], [521, 512, 17, 20],
+];
 
 function started(game) {
     assert.equal(game.module._tr_start(), 1);
@@ -80,6 +93,44 @@ describe("a round in the browser build", () => {
         ]);
     });
 
+    test("hard skill, chosen before the first miss, is no miss: the fifth miss loses", async () => {
+        const { page, module } = started(
+            await gameWith({ ...seeded, "TRData.dat": "TOO GOOD;Praise:" }));
+        module._tr_runCommand(newPuzzle);
+        module._tr_letterKey("O".charCodeAt(0));
+        module._tr_runCommand(skill);
+        for (const key of "QZXWV") {
+            module._tr_letterKey(key.charCodeAt(0));
+        }
+        assert.equal(text(page.texts.get(4400)), "5");
+        assert.deepEqual(page.announced, [
+            "O is in the phrase 4 times.",
+            "No Q. 4 misses left.",
+            "No Z. 3 misses left.",
+            "No X. 2 misses left.",
+            "No W. 1 miss left.",
+            "You lost. Press Solution to see the phrase.",
+        ]);
+    });
+
+    test("every tile takes its guess on its whole rectangle and nowhere beside it", async () => {
+        const { page, module } = started(await gameWith(
+            { ...seeded, "TRData.dat": "THE FIVE BOXING WIZARDS JUMP QUICKLY;Pangram:" }));
+        module._tr_runCommand(newPuzzle);
+        for (const [x, y, width, height] of tileRects) {
+            module._tr_leftButtonDown(main, x + width, y);
+            module._tr_leftButtonDown(main, x - 1, y + height - 1);
+            module._tr_leftButtonDown(main, x, y + height);
+            module._tr_leftButtonDown(main, x + width - 1, y + height - 1);
+        }
+        const times = { E: "2 times", I: "4 times", U: "2 times" };
+        assert.deepEqual(page.announced, [
+            ..."ABCDEFGHIJKLMNOPQRSTUVWXY".split("").map(
+                (letter) => `${letter} is in the phrase ${times[letter] ?? "once"}.`),
+            "You won! The phrase was THE FIVE BOXING WIZARDS JUMP QUICKLY.",
+        ]);
+    });
+
     test("the console's boxes reach the puzzle file byte for byte", async () => {
         const { page, module, read } = started(await gameWith(seeded));
         const phraseBox = 5300;
@@ -115,10 +166,21 @@ describe("a round in the browser build", () => {
             [2, 172, 24],
             [1, 100, 0],
         ]);
+        // Pushed right and down, each stops where its whole rectangle (the console 698 x 400,
+        // the message panel 317 x 100) still lies in the 900 x 620 stage.
+        const [right, down] = [2, 3];
+        for (let presses = 0; presses < 400; presses++) {
+            module._tr_arrowKey(right);
+            module._tr_arrowKey(down);
+        }
+        assert.deepEqual(page.placed.slice(-2), [
+            [1, 202, 220],
+            [2, 583, 520],
+        ]);
     });
 });
 
-describe("importing puzzles", () => {
+describe("importing a file", () => {
     const importing = async (content) => {
         const game = started(await gameWith(seeded));
         game.module.FS.writeFile("/import/puzzles", content);
@@ -156,7 +218,36 @@ describe("importing puzzles", () => {
         assert.equal(next.read("TRData.dat"), "BIG TOP;Circus tent:");
     });
 
+    test("Import saves the run's scores first, and the page's end after it keeps the imported puzzles", async () => {
+        const database = "CAT NAP;Short sleep:";
+        const { module, read } = await importing(bytes(database));
+        module._tr_runCommand(newPuzzle);
+        for (const key of "BIGTOP") {
+            module._tr_letterKey(key.charCodeAt(0));
+        }
+        assert.equal(module._tr_checkImport(), 1);
+        assert.equal(module._tr_replacePuzzles(), 1);
+        // The page then reloads, and its end saves as a quit does.
+        module._tr_sessionEnds();
+        assert.equal(read("TRStats.dat"), "190 4 2 40 1 5");
+        const next = await nextRun(read);
+        assert.equal(next.read("TRData.dat"), database);
+    });
+
+    test("a TRC_CONFIG.INI that sets both locks is taken as the console's locks, unchanged", async () => {
+        for (const locks of [unlocked, "Disable_Console=1 Disable_VCCntls=-0"]) {
+            const { page, module, read } = await importing(bytes(locks));
+            const before = folderOf(read);
+            assert.equal(module._tr_checkImport(), 2);
+            assert.deepEqual(page.messages, []);
+            assert.deepEqual(folderOf(read), before);
+            assert.equal(text(module.FS.readFile("/import/puzzles")), locks);
+        }
+    });
+
     for (const [kind, content] of [
+        ["a TRC_CONFIG.INI with one lock", "Disable_Console= 0\r\n"],
+        ["a TRC_CONFIG.INI whose second lock is no number", "Disable_Console= 0\r\nDisable_VCCntls= x"],
         ["a text that is no puzzle", "Shopping: eggs, milk\r\n"],
         ["a puzzle without its hint's end", "CAT NAP;Short sleep"],
         ["a puzzle followed by a line break", "CAT NAP;Short sleep:\r\n"],

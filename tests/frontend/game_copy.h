@@ -31,6 +31,8 @@ class GameCopy {
     void addHelpFile() const;
     // Starts the program (again, after an earlier run ended); true once its main window exists.
     bool start();
+    // The same on a display of `dpi` dots per inch, for this run of the program alone.
+    bool start(int dpi);
     // Starts one more process of the program from the same folder, and returns it.
     HANDLE startAnother() const;
     bool running() const;
@@ -54,6 +56,9 @@ class GameCopy {
     void type(int id, const std::string& text) const;
     // Sends `message` to `window` and waits until it was handled.
     LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The same with a pointer to a copy of `rect` in the program's memory, as the window system
+    // passes one.
+    LRESULT send(HWND window, UINT message, WPARAM wParam, const RECT& rect) const;
 
     const std::string& folder() const { return folder_; }
     // The bytes of a file in the program's folder; nothing when it does not exist.

@@ -29,12 +29,13 @@ struct Display {
     int leftOfB, rightOfB;
     Point middleOfB;
     int lastStripRow;
+    int arrowStep; // twice the scale, in whole pixels
 };
 
 // Tile B lies at (125, 479), 16 x 20, in the table; its middle is (133, 489).
 const Display displays[] = {
-    {144, 150, {1350, 930}, {-675, -567}, {188, 719, 212, 749}, 187, 212, {200, 734}, 37},
-    {192, 200, {1800, 1240}, {-900, -756}, {250, 958, 282, 998}, 249, 282, {266, 978}, 49},
+    {144, 150, {1350, 930}, {-675, -567}, {188, 719, 212, 749}, 187, 212, {200, 734}, 37, 3},
+    {192, 200, {1800, 1240}, {-900, -756}, {250, 958, 282, 998}, 249, 282, {266, 978}, 49, 4},
 };
 
 const int tileB = id::letterTile(1);
@@ -53,11 +54,6 @@ RECT clientRectInParent(HWND control) {
 
 bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-void clickAt(const GameCopy& game, const ControlRow& row, const Display& display) {
-    game.click(row.parent, {deviceOf(row.x + row.width / 2, display.percent),
-                            deviceOf(row.y + row.height / 2, display.percent)});
 }
 
 // The mean difference of the channels of `shown`, at the device pixel of each table point, from
@@ -113,7 +109,7 @@ HWND focusOf(const GameCopy& game) {
     return info.hwndFocus;
 }
 
-TEST(Dpi, WindowsAndControlsLieAtTheScaleTimesTheirTablePlaces) {
+TEST(Dpi, WindowsAndControlsLieAtTheScaleTimesTheirTablePlacesAndMoveByTwiceIt) {
     for (const Display& display : displays) {
         SCOPED_TRACE(display.dpi);
         GameCopy game;
@@ -126,6 +122,8 @@ TEST(Dpi, WindowsAndControlsLieAtTheScaleTimesTheirTablePlaces) {
         EXPECT_EQ(main.left - GetSystemMetrics(SM_CXSCREEN) / 2, display.mainFromScreenMiddle.x);
         EXPECT_EQ(main.top - GetSystemMetrics(SM_CYSCREEN) / 2, display.mainFromScreenMiddle.y);
         EXPECT_TRUE(sameRect(clientRectInParent(game.control(tileB)), display.tileB));
+        game.key(VK_RIGHT);
+        EXPECT_EQ(game.screenRect(game.window(Window::Main)).left - main.left, display.arrowStep);
         for (const WindowRow& row : windowTable()) {
             GetClientRect(game.window(row.window), &client);
             EXPECT_EQ(client.right, deviceOf(row.width, display.percent)) << row.className;
@@ -217,7 +215,7 @@ TEST(Dpi, ClicksReachTheRulesAtTheTablesPointsAndLeaveTheBytesOf96) {
 
         // The rest of the round won by clicks at the tiles' middles, then the quit.
         for (char letter : std::string("IGTOP")) {
-            clickAt(game, *findControl(id::letterTile(letter - 'A')), display);
+            game.clickControl(id::letterTile(letter - 'A'));
         }
         game.post(id::hQuitGame);
         DWORD exitCode = 1;

@@ -153,6 +153,7 @@ bool GameCopy::start() {
         CloseHandle(process_.hThread);
     }
     process_ = launch();
+    percent_ = 100;
     // Idle means in the message loop: start-up, the configuration included, is over.
     return WaitForInputIdle(process_.hProcess, startTimeout) == 0 &&
            waitUntil([this] { return IsWindowVisible(window(Window::Main)) != FALSE; });
@@ -160,7 +161,9 @@ bool GameCopy::start() {
 
 bool GameCopy::start(int dpi) {
     const DisplayDpi display(dpi);
-    return start();
+    const bool started = start();
+    percent_ = dpi * 100 / 96;
+    return started;
 }
 
 HANDLE GameCopy::startAnother() const {
@@ -250,7 +253,9 @@ void GameCopy::click(Window which, Point client) const {
 
 void GameCopy::clickControl(int id) const {
     const ControlRow& row = *findControl(id);
-    click(row.parent, {row.x + row.width / 2, row.y + row.height / 2});
+    // The first device pixel of the table point.
+    const auto device = [this](int table) { return (table * percent_ + 99) / 100; };
+    click(row.parent, {device(row.x + row.width / 2), device(row.y + row.height / 2)});
 }
 
 void GameCopy::key(int virtualKey) const {

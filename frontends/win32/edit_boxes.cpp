@@ -35,8 +35,14 @@ bool fitsAtScaleOne(const std::string& text, int width) {
     return LOWORD(extent) <= width;
 }
 
-// How many of the first bytes of `typed` replace the selection and still fit.
-std::size_t fittingPart(HWND edit, const std::string& typed) {
+// `typed` put in place of the selection, as far as it fits.
+struct Typing {
+    std::size_t taken = 0; // bytes of `typed`
+    std::string text;      // the box's text then
+    std::size_t caret = 0;
+};
+
+Typing typingInto(HWND edit, const std::string& typed) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -45,10 +51,27 @@ std::size_t fittingPart(HWND edit, const std::string& typed) {
     const auto limit = static_cast<std::size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
     const std::size_t room = limit > kept ? limit - kept : 0;
     const int width = findControl(GetDlgCtrlID(edit))->width;
-    return longestFit(std::min(typed.size(), room), [&](std::size_t count) {
-        return fitsAtScaleOne(text.substr(0, start) + typed.substr(0, count) + text.substr(end),
-                              width);
+    const auto withFirst = [&](std::size_t count) {
+        return text.substr(0, start) + typed.substr(0, count) + text.substr(end);
+    };
+    Typing typing;
+    typing.taken = longestFit(std::min(typed.size(), room), [&](std::size_t count) {
+        return fitsAtScaleOne(withFirst(count), width);
     });
+    typing.text = withFirst(typing.taken);
+    typing.caret = start + typing.taken;
+    return typing;
+}
+
+// After the box has put the typing in itself: where its own edge stopped it short, the text is
+// set whole, as a program sets it, which no edge stops.
+void settle(HWND edit, const Typing& typing) {
+    if (textOf(edit) == typing.text) {
+        return;
+    }
+    CallWindowProcA(editProcedure, edit, WM_SETTEXT, 0,
+                    reinterpret_cast<LPARAM>(typing.text.c_str()));
+    CallWindowProcA(editProcedure, edit, EM_SETSEL, typing.caret, typing.caret);
 }
 
 std::string clipboardText(HWND edit) {
@@ -68,27 +91,38 @@ std::string clipboardText(HWND edit) {
 }
 
 void paste(HWND edit) {
-    std::string text = clipboardText(edit);
-    text.resize(fittingPart(edit, text));
-    if (!text.empty()) {
-        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::string pasted = clipboardText(edit);
+    const Typing typing = typingInto(edit, pasted);
+    if (typing.taken == 0) {
+        return;
     }
+    const std::string taken = pasted.substr(0, typing.taken);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
+    settle(edit, typing);
 }
 
 bool held(int virtualKey) {
     return (GetKeyState(virtualKey) & 0x8000) != 0;
 }
 
-// Typing and pasting, which at scale 1 the box's own edge stops.
-bool takeInput(HWND edit, UINT message, WPARAM wParam) {
+// Typing and pasting, which at scale 1 the box's own edge stops; true when taken.
+bool takeInput(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CHAR:
+    case WM_CHAR: {
         if (wParam == 0x16) { // Ctrl+V
             paste(edit);
             return true;
         }
-        return wParam >= 0x20 && wParam != 0x7F &&
-               fittingPart(edit, std::string(1, static_cast<char>(wParam))) == 0;
+        if (wParam < 0x20 || wParam == 0x7F) {
+            return false;
+        }
+        const Typing typing = typingInto(edit, std::string(1, static_cast<char>(wParam)));
+        if (typing.taken == 1) {
+            CallWindowProcA(editProcedure, edit, message, wParam, lParam);
+            settle(edit, typing);
+        }
+        return true;
+    }
     case WM_PASTE:
         paste(edit);
         return true;
@@ -105,7 +139,7 @@ bool takeInput(HWND edit, UINT message, WPARAM wParam) {
 LRESULT CALLBACK editBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const ControlRow& row = *findControl(GetDlgCtrlID(edit));
     if (frontEndOf(edit).ui.scale(row.parent).percent() != smallestScale &&
-        takeInput(edit, message, wParam)) {
+        takeInput(edit, message, wParam, lParam)) {
         return 0;
     }
     return CallWindowProcA(editProcedure, edit, message, wParam, lParam);

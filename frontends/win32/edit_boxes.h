@@ -1,7 +1,7 @@
 // The edit boxes never scroll: typing stops at the right edge. At every scale they stop where
 // they stop at scale 1, measuring their text in the system font at 96 DPI against their table
-// width; their scaled font is never wider than that allows, so the box's own edge is never
-// reached first.
+// width: what fits there goes in, even where the scaled text comes out a pixel or two wider
+// than the box.
 #pragma once
 
 #include "frontends/win32/front_end.h"

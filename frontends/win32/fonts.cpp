@@ -8,10 +8,9 @@ namespace tallyrope {
 
 namespace {
 
-// The characters of the code page whose widths are compared.
+// The printable ASCII characters, whose widths together measure a font's.
 constexpr UINT firstCharacter = 0x20;
-constexpr UINT lastCharacter = 0xFF;
-using Widths = std::array<int, lastCharacter - firstCharacter + 1>;
+constexpr UINT lastCharacter = 0x7E;
 
 LOGFONTA stockFont(int stock) {
     LOGFONTA font{};
@@ -55,30 +54,27 @@ LOGFONTA describe(ControlFont kind) {
     return systemFont();
 }
 
-Widths widthsOf(HDC measuring, HFONT font, TEXTMETRICA& metrics) {
-    Widths widths{};
+// The width of the printable ASCII characters side by side.
+int widthOf(HDC measuring, HFONT font, TEXTMETRICA& metrics) {
+    std::array<int, lastCharacter - firstCharacter + 1> widths{};
     HGDIOBJ before = SelectObject(measuring, font);
     GetCharWidth32A(measuring, firstCharacter, lastCharacter, widths.data());
     GetTextMetricsA(measuring, &metrics);
     SelectObject(measuring, before);
-    return widths;
-}
-
-bool noWiderThan(const Widths& scaled, const Widths& original, Scale scale) {
-    for (std::size_t i = 0; i < scaled.size(); ++i) {
-        if (scaled[i] > original[i] * scale.percent() / 100) {
-            return false;
-        }
+    int total = 0;
+    for (int width : widths) {
+        total += width;
     }
-    return true;
+    return total;
 }
 
-// `original` at `scale`: its face's own width where that fits, else the widest that does.
+// `original` at `scale`: its face's own width where that is no wider than the scale's multiple
+// of the original's, else the widest that is.
 HFONT scaledFont(const LOGFONTA& original, Scale scale, bool trueTypeOnly) {
     HDC measuring = CreateCompatibleDC(nullptr);
     HFONT unscaled = CreateFontIndirectA(&original);
     TEXTMETRICA metrics{};
-    const Widths originalWidths = widthsOf(measuring, unscaled, metrics);
+    const int widest = widthOf(measuring, unscaled, metrics) * scale.percent() / 100;
     DeleteObject(unscaled);
 
     LOGFONTA wanted = original;
@@ -88,13 +84,11 @@ HFONT scaledFont(const LOGFONTA& original, Scale scale, bool trueTypeOnly) {
         wanted.lfOutPrecision = OUT_TT_ONLY_PRECIS;
     }
     HFONT font = CreateFontIndirectA(&wanted);
-    Widths widths = widthsOf(measuring, font, metrics);
-    while (!noWiderThan(widths, originalWidths, scale) && wanted.lfWidth != 1) {
+    while (widthOf(measuring, font, metrics) > widest && wanted.lfWidth != 1) {
         const int width = wanted.lfWidth == 0 ? metrics.tmAveCharWidth : wanted.lfWidth;
         wanted.lfWidth = std::max(1, width - 1);
         DeleteObject(font);
         font = CreateFontIndirectA(&wanted);
-        widths = widthsOf(measuring, font, metrics);
     }
     DeleteDC(measuring);
     return font;

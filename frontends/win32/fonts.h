@@ -1,11 +1,12 @@
 // The fonts the controls write in, at one scale.
 //
-// At scale 1 on a 96-DPI system they are the program's of old: the phrase font, the stock GUI
-// font and the system font that controls have of their own. At any other scale each is made
-// anew at that multiple of its 96-DPI height, and no wider than fits: no character wider than
-// that multiple of its 96-DPI width, rounded down, so a text that fits its control at scale 1
-// fits it at every scale. The system font's stand-in is a TrueType face, which stays sharp where
-// the system font itself is a bitmap font.
+// At scale 1 on a 96-DPI system they are the ones the program always had: the phrase font, the
+// stock GUI font and the system font that controls have of their own. At any other scale each
+// is made anew at that multiple of its 96-DPI height, so that it stays sharp, and at most that
+// multiple of its 96-DPI width over the printable characters together: a face's widths do not
+// grow exactly with its size, and its own at the scale may take more room than its texts had.
+// The system font's stand-in is a TrueType face, which stays sharp where the system font itself
+// is a bitmap font.
 #pragma once
 
 #include "ui/control_table.h"

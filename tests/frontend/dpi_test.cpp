@@ -227,7 +227,11 @@ TEST(Dpi, ClicksReachTheRulesAtTheTablesPointsAndLeaveTheBytesOf96) {
 }
 
 TEST(Dpi, TheSolveBoxStopsWhereItDoesAt96) {
-    const std::string typed(40, 'W');
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const std::string typed = alphabet + alphabet;
+    // What the box takes at 96 DPI; at 192 the scaled text of the last letter passes the box's
+    // own edge.
+    const std::string taken = typed.substr(0, 43);
     putOnClipboard(typed);
     for (int dpi : {96, 144, 192}) {
         SCOPED_TRACE(dpi);
@@ -237,10 +241,10 @@ TEST(Dpi, TheSolveBoxStopsWhereItDoesAt96) {
         for (char character : typed) {
             game.send(solveBox, WM_CHAR, static_cast<unsigned char>(character), 1);
         }
-        EXPECT_EQ(game.text(id::hSolveMe), std::string(30, 'W'));
+        EXPECT_EQ(game.text(id::hSolveMe), taken);
         game.type(id::hSolveMe, "");
         game.send(solveBox, WM_PASTE);
-        EXPECT_EQ(game.text(id::hSolveMe), std::string(30, 'W')) << "pasted";
+        EXPECT_EQ(game.text(id::hSolveMe), taken) << "pasted";
     }
 }
 

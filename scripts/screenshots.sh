@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Captures what a player sees at the start, in the middle of a round, after a win, after a loss
-# and with the puzzle console open, from the current Windows build, as PNG files.
+# and with the puzzle console open, from the current Windows build, as PNG files; and a round at
+# 150 and a win at 200 percent, on displays of 144 and 192 DPI.
 # Usage: scripts/screenshots.sh WINDOWS_BUILD_FOLDER OUTPUT_FOLDER
 set -euo pipefail
 
@@ -24,22 +25,25 @@ windows_path() { echo "Z:${1//\//\\}"; }
 mkdir -p "$output"
 "$here/wine-session.sh" start "$session"
 display=$(cat "$session/display/display")
-for scene in start midround won lost console; do
-    ready="$work/$scene.ready"
-    done_file="$work/$scene.done"
+# Each shot as its file name, its scene and the display's DPI.
+for shot in start:start:96 midround:midround:96 won:won:96 lost:lost:96 console:console:96 \
+    windows-144:midround:144 windows-192:won:192; do
+    IFS=: read -r name scene dpi <<<"$shot"
+    ready="$work/$name.ready"
+    done_file="$work/$name.done"
     "$here/wine-session.sh" run "$session" "$build/bin/scene_driver.exe" "$scene" \
-        "$(windows_path "$ready")" "$(windows_path "$done_file")" &
+        "$(windows_path "$ready")" "$(windows_path "$done_file")" "$dpi" &
     driver=$!
     for _ in $(seq 600); do
         [ -f "$ready" ] && break
-        kill -0 "$driver" 2>/dev/null || { echo "scene $scene failed" >&2; exit 1; }
+        kill -0 "$driver" 2>/dev/null || { echo "scene $name failed" >&2; exit 1; }
         sleep 0.1
     done
-    [ -f "$ready" ] || { echo "scene $scene did not come up" >&2; exit 1; }
+    [ -f "$ready" ] || { echo "scene $name did not come up" >&2; exit 1; }
     read -r left top width height <"$ready"
-    "$here/capture.sh" "$display" "${width}x${height}+${left}+${top}" "$output/$scene.png"
+    "$here/capture.sh" "$display" "${width}x${height}+${left}+${top}" "$output/$name.png"
     touch "$done_file"
     wait "$driver"
     driver=""
-    echo "$output/$scene.png"
+    echo "$output/$name.png"
 done

@@ -20,8 +20,8 @@ const WindowRow& windowRow(Window window) {
     return windowTable().front();
 }
 
-Point startPosition(const WindowRow& row, int screenWidth, int screenHeight) {
-    return {screenWidth / 2 + row.dx, screenHeight / 2 + row.dy};
+Point startPosition(const WindowRow& row, int screenWidth, int screenHeight, Scale scale) {
+    return {screenWidth / 2 + scale.toDevice(row.dx), screenHeight / 2 + scale.toDevice(row.dy)};
 }
 
 } // namespace tallyrope

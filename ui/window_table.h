@@ -1,6 +1,7 @@
 // The three windows of the program: classes, titles, backgrounds, sizes and where they start.
 #pragma once
 
+#include "ui/scale.h"
 #include "ui/ui.h"
 
 #include <vector>
@@ -23,7 +24,8 @@ const std::vector<WindowRow>& windowTable();
 
 const WindowRow& windowRow(Window window);
 
-// Where `window` starts on a screen of the given size.
-Point startPosition(const WindowRow& row, int screenWidth, int screenHeight);
+// Where `window` starts on a screen of the given size, in device pixels: the row's offsets from
+// the screen's middle at `scale`.
+Point startPosition(const WindowRow& row, int screenWidth, int screenHeight, Scale scale = Scale());
 
 } // namespace tallyrope

@@ -1,5 +1,7 @@
 #include "frontends/sdl/edit_box.h"
 
+#include "ui/text_fit.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -37,23 +39,9 @@ bool EditBox::type(const std::string& bytes) {
     if (limit_ != 0) {
         count = std::min(count, limit_ > text_.size() ? limit_ - text_.size() : 0);
     }
-    const auto fitsWith = [&](std::size_t n) {
+    count = longestFit(count, [&](std::size_t n) {
         return fits_(text_.substr(0, caret_) + bytes.substr(0, n) + text_.substr(caret_));
-    };
-    // Width only grows with the text, so the longest prefix that fits can be searched for.
-    if (!fitsWith(count)) {
-        std::size_t fitting = 0;
-        std::size_t tooWide = count;
-        while (tooWide - fitting > 1) {
-            const std::size_t middle = fitting + (tooWide - fitting) / 2;
-            if (fitsWith(middle)) {
-                fitting = middle;
-            } else {
-                tooWide = middle;
-            }
-        }
-        count = fitting;
-    }
+    });
     text_.insert(caret_, bytes, 0, count);
     caret_ = anchor_ = caret_ + count;
     return count == bytes.size();

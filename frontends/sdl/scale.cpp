@@ -1,21 +1,11 @@
 #include "frontends/sdl/scale.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace tallyrope {
 
 namespace {
-
-// Division rounded towards minus infinity, for window offsets left of the screen's middle too.
-int floorDivide(long long numerator, long long denominator) {
-    long long quotient = numerator / denominator;
-    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0))) {
-        --quotient;
-    }
-    return static_cast<int>(quotient);
-}
 
 // A positive number written whole, with nothing after it; false otherwise.
 bool parseNumber(const std::string& text, double& value) {
@@ -25,10 +15,6 @@ bool parseNumber(const std::string& text, double& value) {
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return *end == '\0' && std::isfinite(value) && value > 0;
-}
-
-int hundredths(double factor) {
-    return std::clamp(static_cast<int>(std::lround(factor * 100)), smallestScale, largestScale);
 }
 
 // The first factor the desktop gives, 0 when it gives none.
@@ -54,33 +40,12 @@ double desktopFactor(const DesktopScale& desktop) {
 
 } // namespace
 
-int Scale::toDevice(int table) const {
-    return -floorDivide(-static_cast<long long>(table) * percent_, 100);
-}
-
-Rect Scale::toDevice(const Rect& table) const {
-    return {toDevice(table.left), toDevice(table.top), toDevice(table.right),
-            toDevice(table.bottom)};
-}
-
-int Scale::toTable(int device) const {
-    return floorDivide(static_cast<long long>(device) * 100, percent_);
-}
-
-Point Scale::toTable(Point device) const {
-    return {toTable(device.x), toTable(device.y)};
-}
-
-int Scale::length(int table) const {
-    return static_cast<int>(std::lround(table * percent_ / 100.0));
-}
-
 bool parseScale(const std::string& text, int& percent) {
     double factor = 0;
     if (!parseNumber(text, factor) || factor < 1 || factor > 4) {
         return false;
     }
-    percent = hundredths(factor);
+    percent = scalePercent(factor);
     return true;
 }
 
@@ -89,13 +54,9 @@ int chooseScale(const std::string& option, const DesktopScale& desktop, int main
     int percent = smallestScale;
     if (!parseScale(option, percent)) {
         const double factor = desktopFactor(desktop);
-        percent = factor > 0 ? hundredths(factor) : smallestScale;
+        percent = factor > 0 ? scalePercent(factor) : smallestScale;
     }
-    if (usableWidth > 0 && usableHeight > 0) {
-        percent =
-            std::min({percent, usableWidth * 100 / mainWidth, usableHeight * 100 / mainHeight});
-    }
-    return std::max(percent, smallestScale);
+    return fittedScale(percent, mainWidth, mainHeight, usableWidth, usableHeight);
 }
 
 } // namespace tallyrope

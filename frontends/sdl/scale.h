@@ -1,36 +1,11 @@
-// How many device pixels the program draws for each pixel of the window and control tables, and
-// how that factor is chosen.
+// How the Linux program chooses its scale: from the command line or what the desktop says.
 #pragma once
 
-#include "ui/ui.h"
+#include "ui/scale.h"
 
 #include <string>
 
 namespace tallyrope {
-
-// A factor from 1 to 4 kept in hundredths, so that device and table points convert exactly.
-class Scale {
-  public:
-    explicit Scale(int percent = 100) : percent_(percent) {}
-
-    int percent() const { return percent_; }
-    bool whole() const { return percent_ % 100 == 0; }
-
-    // The device pixel where a table edge lies: the first whose table point is that edge.
-    int toDevice(int table) const;
-    Rect toDevice(const Rect& table) const;
-    // The table point a device pixel shows.
-    int toTable(int device) const;
-    Point toTable(Point device) const;
-    // A move or a line width of `table` pixels, rounded to whole device pixels.
-    int length(int table) const;
-
-  private:
-    int percent_;
-};
-
-constexpr int smallestScale = 100;
-constexpr int largestScale = 400;
 
 // A factor such as "1.5" in hundredths; false unless it is a number from 1 to 4.
 bool parseScale(const std::string& text, int& percent);

@@ -42,13 +42,12 @@ bool createWindows(FrontEnd& frontEnd) {
     const Scale scale = frontEnd.scale;
     SDL_Window* main = nullptr;
     for (const WindowRow& row : windowTable()) {
-        // The table's offsets from the screen's middle, in scaled pixels.
-        const int x = screen.w / 2 + scale.toDevice(row.dx);
-        const int y = screen.h / 2 + scale.toDevice(row.dy);
+        const Point start = startPosition(row, screen.w, screen.h, scale);
         const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
                              (row.ownedByMain ? SDL_WINDOW_SKIP_TASKBAR : 0);
-        SDL_Window* window = SDL_CreateWindow(row.title, x, y, scale.toDevice(row.width),
-                                              scale.toDevice(row.height), flags);
+        SDL_Window* window =
+            SDL_CreateWindow(row.title, start.x, start.y, scale.toDevice(row.width),
+                             scale.toDevice(row.height), flags);
         if (window == nullptr) {
             return false;
         }

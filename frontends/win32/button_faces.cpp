@@ -1,24 +1,24 @@
 #include "frontends/win32/button_faces.h"
 
+#include "frontends/win32/bitmaps.h"
 #include "ui/control_table.h"
 
 namespace tallyrope {
 
-void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item) {
+void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item, Scale scale) {
     const ControlRow* row = findControl(static_cast<int>(item.CtlID));
     if (row == nullptr || row->kind != ControlKind::OwnerDrawnButton) {
         return;
     }
     const int face = (item.itemState & ODS_SELECTED) != 0 ? row->pressedBitmap : row->bitmap;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(face), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP size{};
-    GetObjectA(bitmap, sizeof size, &size);
+    HBITMAP bitmap = loadBitmap(instance, face);
+    const SIZE size = bitmapSize(bitmap);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     const RECT& target = item.rcItem;
+    stretchFor(item.hDC, scale);
     StretchBlt(item.hDC, target.left, target.top, target.right - target.left,
-               target.bottom - target.top, memory, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+               target.bottom - target.top, memory, 0, 0, size.cx, size.cy, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);

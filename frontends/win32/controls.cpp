@@ -1,5 +1,8 @@
 #include "frontends/win32/controls.h"
 
+#include "frontends/win32/bitmaps.h"
+#include "frontends/win32/button_names.h"
+#include "frontends/win32/edit_boxes.h"
 #include "ui/control_ids.h"
 #include "ui/control_table.h"
 
@@ -32,39 +35,53 @@ Kind kindOf(ControlKind kind) {
     return {"STATIC", 0};
 }
 
-HFONT createPhraseFont() {
-    return CreateFontA(22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                       "Courier New");
+// The control's table rectangle in its window's device pixels.
+Rect placeOf(const FrontEnd& frontEnd, const ControlRow& row) {
+    return frontEnd.ui.scale(row.parent)
+        .toDevice(Rect{row.x, row.y, row.x + row.width, row.y + row.height});
 }
 
-HWND createControl(const FrontEnd& frontEnd, const ControlRow& row) {
+HWND createControl(FrontEnd& frontEnd, const ControlRow& row) {
     const Kind kind = kindOf(row.kind);
-    return CreateWindowExA(0, kind.className, "", WS_CHILD | WS_VISIBLE | kind.style, row.x, row.y,
-                           row.width, row.height, frontEnd.ui.handle(row.parent),
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), frontEnd.instance,
-                           nullptr);
+    const Rect place = placeOf(frontEnd, row);
+    // A button's window text is its name for screen readers; its face is drawn.
+    const char* text = row.kind == ControlKind::OwnerDrawnButton
+                           ? buttonName(row.id, frontEnd.session.settings.soundOn())
+                           : "";
+    return CreateWindowExA(
+        0, kind.className, text, WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, frontEnd.ui.handle(row.parent),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), frontEnd.instance, nullptr);
 }
 
-void setFont(HWND control, HGDIOBJ font) {
+// The font the control table gives the control, at its window's scale; none gives a system-font
+// control its own back.
+void setFont(const FrontEnd& frontEnd, const ControlRow& row, HWND control) {
+    HFONT font = frontEnd.fonts[static_cast<std::size_t>(row.parent)]->font(row.font);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // None, as with the system font.
+    if (row.kind == ControlKind::Edit) {
+        SendMessageA(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    }
 }
 
 // What start-up does to a control right after creating it.
-void prepare(const ControlRow& row, HWND control, HFONT phraseFont) {
+void prepare(FrontEnd& frontEnd, const ControlRow& row, HWND control) {
     if (row.id == id::hPlayerWon || row.id == id::hCawWord) {
         ShowWindow(control, SW_HIDE);
     }
-    if (row.font == ControlFont::DefaultGui) {
-        setFont(control, GetStockObject(DEFAULT_GUI_FONT));
-    } else if (row.font == ControlFont::Phrase) {
-        setFont(control, phraseFont);
+    // A system-font control that has the right size of its own is given none.
+    if (frontEnd.fonts[static_cast<std::size_t>(row.parent)]->font(row.font) != nullptr) {
+        setFont(frontEnd, row, control);
     }
     if (row.text[0] != '\0') {
         SetWindowTextA(control, row.text);
     }
     if (row.textLimit > 0) {
         SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(row.textLimit), 0);
+    }
+    if (row.kind == ControlKind::Edit) {
+        keepTableWidth(frontEnd, control);
     }
 }
 
@@ -78,19 +95,24 @@ std::vector<int> bitmapOrder() {
     return order;
 }
 
+// A bitmap static takes the size of its bitmap: made at the scale, it covers the table
+// rectangle of the bitmap's own size.
 void attachBitmap(const FrontEnd& frontEnd, const ControlRow& row) {
-    HANDLE bitmap = LoadImageA(frontEnd.instance, MAKEINTRESOURCEA(row.bitmap), IMAGE_BITMAP, 0, 0,
-                               LR_CREATEDIBSECTION);
-    SendDlgItemMessageA(frontEnd.ui.handle(row.parent), row.id, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(bitmap));
+    HBITMAP bitmap =
+        scaledBitmap(frontEnd.instance, row.bitmap, {row.x, row.y}, frontEnd.ui.scale(row.parent));
+    const auto previous = reinterpret_cast<HGDIOBJ>(
+        SendDlgItemMessageA(frontEnd.ui.handle(row.parent), row.id, STM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(bitmap)));
+    if (previous != nullptr) {
+        DeleteObject(previous);
+    }
 }
 
 } // namespace
 
 void createControls(FrontEnd& frontEnd) {
-    HFONT phraseFont = createPhraseFont();
     for (const ControlRow& row : controlTable()) {
-        prepare(row, createControl(frontEnd, row), phraseFont);
+        prepare(frontEnd, row, createControl(frontEnd, row));
     }
     for (int control : bitmapOrder()) {
         attachBitmap(frontEnd, *findControl(control));
@@ -99,6 +121,31 @@ void createControls(FrontEnd& frontEnd) {
          {id::PopZero, id::PopOne, id::PopTwo, id::PopTre, id::PopFor, id::PopFiv, id::PopSix}) {
         frontEnd.ui.showControl(part, false);
     }
+}
+
+void layOutControls(FrontEnd& frontEnd, Window window) {
+    for (const ControlRow& row : controlTable()) {
+        if (row.parent != window) {
+            continue;
+        }
+        HWND control = frontEnd.ui.control(row.id);
+        const Rect place = placeOf(frontEnd, row);
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (row.kind == ControlKind::BitmapStatic) {
+            attachBitmap(frontEnd, row);
+            flags |= SWP_NOSIZE;
+        }
+        SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, flags);
+        if (row.kind != ControlKind::BitmapStatic) {
+            setFont(frontEnd, row, control);
+        }
+    }
+}
+
+void nameSoundButton(FrontEnd& frontEnd) {
+    SetWindowTextA(frontEnd.ui.control(id::hAudioCntl),
+                   buttonName(id::hAudioCntl, frontEnd.session.settings.soundOn()));
 }
 
 } // namespace tallyrope

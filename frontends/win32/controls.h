@@ -1,4 +1,4 @@
-// The 66 controls of the three windows, made from the control table.
+// The 66 controls of the three windows, made from the control table, at their window's scale.
 #pragma once
 
 #include "frontends/win32/front_end.h"
@@ -8,5 +8,12 @@ namespace tallyrope {
 // Creates every control in table order with its font, start-up text and length limit, then
 // attaches the start-up bitmaps and hides the gallows drawing.
 void createControls(FrontEnd& frontEnd);
+
+// Places, sizes and letters the controls of `window` again at its scale, with their bitmaps
+// made anew; their texts, visibility and focus stay.
+void layOutControls(FrontEnd& frontEnd, Window window);
+
+// The sound button's name follows the switch.
+void nameSoundButton(FrontEnd& frontEnd);
 
 } // namespace tallyrope

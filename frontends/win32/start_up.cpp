@@ -2,6 +2,7 @@
 
 #include "app/start_up.h"
 #include "frontends/win32/controls.h"
+#include "frontends/win32/display_scale.h"
 #include "frontends/win32/front_end.h"
 #include "frontends/win32/keyboard.h"
 #include "frontends/win32/program_folder.h"
@@ -27,9 +28,12 @@ class Win32WindowMaker final : public WindowMaker {
         // once the common controls are loaded.
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&classes);
+        // The windows start around the middle of the primary monitor, at its scale.
+        HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+        const Scale scale = scaleFor(monitorDpi(primary), primary);
         HWND main = nullptr;
         for (const WindowRow& row : windowTable()) {
-            HWND window = createWindow(frontEnd_, row, main);
+            HWND window = createWindow(frontEnd_, row, main, scale);
             if (window == nullptr) {
                 return false;
             }

@@ -26,6 +26,14 @@ bool Win32Ui::windowOf(HWND handle, Window& window) const {
     return false;
 }
 
+void Win32Ui::setScale(Window window, Scale scale) {
+    scales_[static_cast<std::size_t>(window)] = scale;
+}
+
+Scale Win32Ui::scale(Window window) const {
+    return scales_[static_cast<std::size_t>(window)];
+}
+
 HWND Win32Ui::control(int id) const {
     const ControlRow* row = findControl(id);
     return row == nullptr ? nullptr : GetDlgItem(handle(row->parent), id);
@@ -76,7 +84,9 @@ Rect Win32Ui::screenRect(int id) {
 }
 
 Point Win32Ui::clientToScreen(Window window, Point client) {
-    POINT point{client.x, client.y};
+    // The device pixel where the table point lies, as every control's rectangle is placed.
+    const Scale shown = scale(window);
+    POINT point{shown.toDevice(client.x), shown.toDevice(client.y)};
     ClientToScreen(handle(window), &point);
     return {point.x, point.y};
 }
@@ -93,8 +103,9 @@ void Win32Ui::moveWindow(Window window, int dx, int dy) {
     RECT rect;
     HWND moved = handle(window);
     GetWindowRect(moved, &rect);
-    MoveWindow(moved, rect.left + dx, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top,
-               TRUE);
+    const Scale shown = scale(window);
+    MoveWindow(moved, rect.left + shown.length(dx), rect.top + shown.length(dy),
+               rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 bool Win32Ui::windowTitled(const std::string& title) {

@@ -1,6 +1,7 @@
 // The screen and speaker operations of the rules, over the program's real windows.
 #pragma once
 
+#include "ui/scale.h"
 #include "ui/ui.h"
 
 #include <array>
@@ -18,6 +19,9 @@ class Win32Ui final : public Ui {
     HWND handle(Window window) const;
     // Which of the three windows `handle` is; false when none.
     bool windowOf(HWND handle, Window& window) const;
+    // The scale `window` and its controls are drawn at; the rules' points are the tables'.
+    void setScale(Window window, Scale scale);
+    Scale scale(Window window) const;
 
     void setText(Window window, int id, const std::string& text) override;
     std::string readText(Window window, int id) override;
@@ -36,12 +40,13 @@ class Win32Ui final : public Ui {
     void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
     void endRun() override;
 
-  private:
     // The control `id` in the window the control table places it in.
     HWND control(int id) const;
 
+  private:
     HINSTANCE instance_;
     std::array<HWND, 3> windows_{}; // by Window: main, Add_Puzzles, message
+    std::array<Scale, 3> scales_;   // likewise
 };
 
 } // namespace tallyrope

@@ -2,7 +2,10 @@
 
 #include "app/routing.h"
 #include "frontends/win32/button_faces.h"
+#include "frontends/win32/controls.h"
 #include "frontends/win32/front_end.h"
+#include "frontends/win32/windows.h"
+#include "ui/control_ids.h"
 
 namespace tallyrope {
 
@@ -43,6 +46,9 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
     case WM_COMMAND:
         // The quit button destroys the window: nothing more may be done with it.
         if (runCommand(frontEnd.session, LOWORD(wParam))) {
+            if (LOWORD(wParam) == id::hAudioCntl) {
+                nameSoundButton(frontEnd);
+            }
             return 0;
         }
         break;
@@ -53,7 +59,8 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
         return 0;
     }
     case WM_DRAWITEM:
-        drawButtonFace(frontEnd.instance, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        drawButtonFace(frontEnd.instance, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                       frontEnd.ui.scale(window));
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -68,11 +75,16 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
         }
         return 0;
     case WM_LBUTTONDOWN:
+        // The rules test clicks against the tables' points.
         leftButtonDown(frontEnd.session, window,
-                       {static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam))});
+                       frontEnd.ui.scale(window).toTable(Point{static_cast<int>(LOWORD(lParam)),
+                                                               static_cast<int>(HIWORD(lParam))}));
         return 0;
     case WM_LBUTTONUP:
         SetFocus(hwnd);
+        return 0;
+    case WM_DPICHANGED:
+        moveToDpi(frontEnd, window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         closeRequest(frontEnd.session, window);

@@ -1,5 +1,8 @@
 #include "frontends/win32/windows.h"
 
+#include "frontends/win32/bitmaps.h"
+#include "frontends/win32/controls.h"
+#include "frontends/win32/display_scale.h"
 #include "frontends/win32/window_procedure.h"
 #include "ui/resource_ids.h"
 
@@ -7,9 +10,15 @@ namespace tallyrope {
 
 namespace {
 
-bool registerClass(HINSTANCE instance, const WindowRow& row) {
-    HBITMAP background = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(row.background),
-                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+HBRUSH backgroundBrush(HINSTANCE instance, const WindowRow& row, Scale scale) {
+    HBITMAP background = scaledBitmap(instance, row.background, {0, 0}, scale);
+    HBRUSH brush = CreatePatternBrush(background);
+    // The brush keeps its own copy of the pattern.
+    DeleteObject(background);
+    return brush;
+}
+
+bool registerClass(HINSTANCE instance, const WindowRow& row, Scale scale) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -22,26 +31,49 @@ bool registerClass(HINSTANCE instance, const WindowRow& row) {
                   LoadImageA(instance, MAKEINTRESOURCEA(resource::icon), IMAGE_ICON, 16, 16, 0))
             : LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = CreatePatternBrush(background);
+    windowClass.hbrBackground = backgroundBrush(instance, row, scale);
     windowClass.lpszClassName = row.className;
-    // The brush keeps its own copy of the pattern.
-    DeleteObject(background);
     return RegisterClassExA(&windowClass) != 0;
+}
+
+void useScale(FrontEnd& frontEnd, Window window, Scale scale) {
+    frontEnd.ui.setScale(window, scale);
+    frontEnd.fonts[static_cast<std::size_t>(window)] = std::make_unique<ControlFonts>(scale);
 }
 
 } // namespace
 
-HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner) {
-    if (!registerClass(frontEnd.instance, row)) {
+HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale scale) {
+    if (!registerClass(frontEnd.instance, row, scale)) {
         return nullptr;
     }
     const Point start =
-        startPosition(row, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    HWND window = CreateWindowExA(0, row.className, row.title, WS_POPUP | WS_SYSMENU, start.x,
-                                  start.y, row.width, row.height, row.ownedByMain ? owner : nullptr,
-                                  nullptr, frontEnd.instance, &frontEnd);
+        startPosition(row, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale);
+    HWND window =
+        CreateWindowExA(0, row.className, row.title, WS_POPUP | WS_SYSMENU, start.x, start.y,
+                        scale.toDevice(row.width), scale.toDevice(row.height),
+                        row.ownedByMain ? owner : nullptr, nullptr, frontEnd.instance, &frontEnd);
     frontEnd.ui.attach(row.window, window);
+    useScale(frontEnd, row.window, scale);
     return window;
+}
+
+void moveToDpi(FrontEnd& frontEnd, Window window, int dpi, const RECT& suggested) {
+    const WindowRow& row = windowRow(window);
+    const Scale scale = scaleFor(dpi, MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    HWND handle = frontEnd.ui.handle(window);
+    // The controls let go of the old fonts before they are deleted.
+    const std::unique_ptr<ControlFonts> oldFonts =
+        std::move(frontEnd.fonts[static_cast<std::size_t>(window)]);
+    useScale(frontEnd, window, scale);
+    const auto oldBrush = reinterpret_cast<HGDIOBJ>(SetClassLongPtrA(
+        handle, GCLP_HBRBACKGROUND,
+        reinterpret_cast<LONG_PTR>(backgroundBrush(frontEnd.instance, row, scale))));
+    DeleteObject(oldBrush);
+    SetWindowPos(handle, nullptr, suggested.left, suggested.top, scale.toDevice(row.width),
+                 scale.toDevice(row.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    layOutControls(frontEnd, window);
+    RedrawWindow(handle, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 } // namespace tallyrope

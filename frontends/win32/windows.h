@@ -1,4 +1,5 @@
-// The three caption-less windows, each painted by a pattern brush made from its bitmap.
+// The three caption-less windows, each painted by a pattern brush made from its bitmap, at the
+// scale of the monitor they are on.
 #pragma once
 
 #include "frontends/win32/front_end.h"
@@ -6,8 +7,12 @@
 
 namespace tallyrope {
 
-// Registers the class of `row`'s window and creates the window hidden, owned by `owner`
-// when the window table says so. Nothing when the class cannot be registered.
-HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner);
+// Registers the class of `row`'s window and creates the window hidden at `scale`, owned by
+// `owner` when the window table says so. Nothing when the class cannot be registered.
+HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale scale);
+
+// `window` has reached a monitor of `dpi`: it is drawn again at that monitor's scale with its
+// top-left corner where the window system suggests, keeping the round, the texts and the focus.
+void moveToDpi(FrontEnd& frontEnd, Window window, int dpi, const RECT& suggested);
 
 } // namespace tallyrope

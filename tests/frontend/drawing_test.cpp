@@ -1,84 +1,27 @@
 // What reaches the screen: window backgrounds, button faces normal and pressed, and the
 // light-grey text fields, compared pixel for pixel with the bitmaps inside the program file.
 #include "game_copy.h"
+#include "screen_pixels.h"
 #include "ui/control_ids.h"
 #include "ui/control_table.h"
 #include "ui/window_table.h"
 #include "waiting.h"
 
 #include <gtest/gtest.h>
-#include <vector>
+#include <memory>
 
 namespace tallyrope::testing {
 namespace {
-
-// Pixels as 0x00RRGGBB, rows top-down.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> colours;
-
-    DWORD at(int x, int y) const { return colours[static_cast<std::size_t>(y * width + x)]; }
-    bool operator==(const Pixels& other) const {
-        return width == other.width && height == other.height && colours == other.colours;
-    }
-};
-
-Pixels pixelsOf(HDC source, int x, int y, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
-    GdiFlush();
-    Pixels pixels{width, height, {}};
-    const auto* colours = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        pixels.colours.push_back(colours[i] & 0xFFFFFF);
-    }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(copy);
-    return pixels;
-}
-
-Pixels screenPixels(const RECT& rect) {
-    HDC screen = GetDC(nullptr);
-    Pixels pixels =
-        pixelsOf(screen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
 
 class Drawing : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(game.start());
-        program = LoadLibraryExA((game.folder() + "tallyrope.exe").c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(program, nullptr);
+        program = std::make_unique<ProgramBitmaps>(game);
+        ASSERT_TRUE(program->loaded());
     }
-    void TearDown() override { FreeLibrary(program); }
 
-    Pixels bitmap(int id) const {
-        HBITMAP loaded = static_cast<HBITMAP>(
-            LoadImageA(program, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        BITMAP size{};
-        GetObjectA(loaded, sizeof size, &size);
-        HDC memory = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(memory, loaded);
-        Pixels pixels = pixelsOf(memory, 0, 0, size.bmWidth, size.bmHeight);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        DeleteObject(loaded);
-        return pixels;
-    }
+    Pixels bitmap(int id) const { return program->bitmap(id); }
 
     // Waits for the control's face on screen to equal `expected`.
     bool faceShows(int id, const Pixels& expected) const {
@@ -87,7 +30,7 @@ class Drawing : public ::testing::Test {
     }
 
     GameCopy game;
-    HMODULE program = nullptr;
+    std::unique_ptr<ProgramBitmaps> program;
 };
 
 TEST_F(Drawing, ButtonsShowTheirPressedFaceOnlyWhileHeldDown) {

@@ -57,6 +57,42 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// Wine takes the display's DPI from the prefix's registry once, as a program starts: the DPI
+// is set while one starts and put back as it was afterwards.
+class DisplayDpi {
+  public:
+    explicit DisplayDpi(int dpi) {
+        RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0,
+                      KEY_QUERY_VALUE | KEY_SET_VALUE, &desktop_);
+        DWORD size = sizeof before_;
+        wasSet_ = RegQueryValueExA(desktop_, valueName, nullptr, nullptr,
+                                   reinterpret_cast<BYTE*>(&before_), &size) == ERROR_SUCCESS;
+        set(static_cast<DWORD>(dpi));
+    }
+    DisplayDpi(const DisplayDpi&) = delete;
+    DisplayDpi& operator=(const DisplayDpi&) = delete;
+    ~DisplayDpi() {
+        if (wasSet_) {
+            set(before_);
+        } else {
+            RegDeleteValueA(desktop_, valueName);
+        }
+        RegCloseKey(desktop_);
+    }
+
+  private:
+    static constexpr char valueName[] = "LogPixels";
+
+    void set(DWORD dpi) const {
+        RegSetValueExA(desktop_, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof dpi);
+    }
+
+    HKEY desktop_ = nullptr;
+    DWORD before_ = 0;
+    bool wasSet_ = false;
+};
+
 } // namespace
 
 Files usualFiles() {
@@ -117,9 +153,17 @@ bool GameCopy::start() {
         CloseHandle(process_.hThread);
     }
     process_ = launch();
+    percent_ = 100;
     // Idle means in the message loop: start-up, the configuration included, is over.
     return WaitForInputIdle(process_.hProcess, startTimeout) == 0 &&
            waitUntil([this] { return IsWindowVisible(window(Window::Main)) != FALSE; });
+}
+
+bool GameCopy::start(int dpi) {
+    const DisplayDpi display(dpi);
+    const bool started = start();
+    percent_ = dpi * 100 / 96;
+    return started;
 }
 
 HANDLE GameCopy::startAnother() const {
@@ -156,6 +200,18 @@ LRESULT GameCopy::send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) 
         throw std::runtime_error("the program did not answer message " + std::to_string(message));
     }
     return static_cast<LRESULT>(result);
+}
+
+LRESULT GameCopy::send(HWND target, UINT message, WPARAM wParam, const RECT& rect) const {
+    void* copy = VirtualAllocEx(process_.hProcess, nullptr, sizeof rect, MEM_COMMIT | MEM_RESERVE,
+                                PAGE_READWRITE);
+    if (copy == nullptr ||
+        !WriteProcessMemory(process_.hProcess, copy, &rect, sizeof rect, nullptr)) {
+        throw std::runtime_error("cannot write into the program's memory");
+    }
+    const LRESULT result = send(target, message, wParam, reinterpret_cast<LPARAM>(copy));
+    VirtualFreeEx(process_.hProcess, copy, 0, MEM_RELEASE);
+    return result;
 }
 
 std::string GameCopy::text(int id) const {
@@ -197,7 +253,9 @@ void GameCopy::click(Window which, Point client) const {
 
 void GameCopy::clickControl(int id) const {
     const ControlRow& row = *findControl(id);
-    click(row.parent, {row.x + row.width / 2, row.y + row.height / 2});
+    // The first device pixel of the table point.
+    const auto device = [this](int table) { return (table * percent_ + 99) / 100; };
+    click(row.parent, {device(row.x + row.width / 2), device(row.y + row.height / 2)});
 }
 
 void GameCopy::key(int virtualKey) const {

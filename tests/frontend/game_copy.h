@@ -31,6 +31,9 @@ class GameCopy {
     void addHelpFile() const;
     // Starts the program (again, after an earlier run ended); true once its main window exists.
     bool start();
+    // The same on a display of `dpi` dots per inch, for this run of the program alone; the screen
+    // is large enough for the program to draw at dpi / 96.
+    bool start(int dpi);
     // Starts one more process of the program from the same folder, and returns it.
     HANDLE startAnother() const;
     bool running() const;
@@ -47,13 +50,17 @@ class GameCopy {
     // A press of button `id`; `post` does not wait for it to be handled.
     void press(int id) const;
     void post(int id) const;
-    // A left click at a client point of `window`, and at the middle of control `id`.
+    // A left click at a client point of `window`, and at the middle of control `id` as the
+    // program draws it.
     void click(Window window, Point client) const;
     void clickControl(int id) const;
     void key(int virtualKey) const;
     void type(int id, const std::string& text) const;
     // Sends `message` to `window` and waits until it was handled.
     LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The same with a pointer to a copy of `rect` in the program's memory, as the window system
+    // passes one.
+    LRESULT send(HWND window, UINT message, WPARAM wParam, const RECT& rect) const;
 
     const std::string& folder() const { return folder_; }
     // The bytes of a file in the program's folder; nothing when it does not exist.
@@ -65,6 +72,7 @@ class GameCopy {
 
     std::string folder_;
     PROCESS_INFORMATION process_{};
+    int percent_ = 100; // the scale the program draws at
 };
 
 // The top-level window of process `processId` with class `className`; null when none.

@@ -58,14 +58,5 @@ TEST(ScaleChoice, AMainWindowTooBigForTheUsableAreaStepsDownNeverBelowOne) {
     EXPECT_EQ(chosen("", desktop, 800, 600), 100);
 }
 
-TEST(ScaleChoice, DevicePixelsAndTablePointsMeetAtTheEdges) {
-    const Scale half(150);
-    EXPECT_EQ(half.toDevice(125), 188);
-    EXPECT_EQ(half.toTable(187), 124);
-    EXPECT_EQ(half.toTable(188), 125);
-    EXPECT_EQ(half.toDevice(-450), -675);
-    EXPECT_EQ(Scale(125).length(2), 3);
-}
-
 } // namespace
 } // namespace tallyrope

@@ -1,15 +1,17 @@
 // Brings a copy of the program to one of the states the screenshots show, and holds it there
 // while the screen is captured from outside.
 //
-// Usage: scene_driver SCENE READY_FILE DONE_FILE
-//   SCENE is start, midround, won, lost or console. Once the scene is on screen the
-//   rectangle around the program's shown windows ("left top width height") is written to
-//   READY_FILE; the program is ended when DONE_FILE appears.
+// Usage: scene_driver SCENE READY_FILE DONE_FILE [DPI]
+//   SCENE is start, midround, won, lost or console, on a display of DPI dots per inch (96 when
+//   not given). Once the scene is on screen the rectangle around the program's shown windows
+//   ("left top width height") is written to READY_FILE; the program is ended when DONE_FILE
+//   appears.
 #include "game_copy.h"
 #include "ui/control_ids.h"
 #include "waiting.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -69,7 +71,7 @@ void writeReady(const std::string& path, const RECT& rect) {
     std::filesystem::rename(partial, path);
 }
 
-int run(const std::string& scene, const std::string& ready, const std::string& done) {
+int run(const std::string& scene, const std::string& ready, const std::string& done, int dpi) {
     const auto found = scenes.find(scene);
     if (found == scenes.end()) {
         std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
@@ -78,7 +80,7 @@ int run(const std::string& scene, const std::string& ready, const std::string& d
     GameCopy game({{"TRData.dat", "once in a blue moon;Very rarely:"},
                    {"TRStats.dat", "340 4 1 120 2 3"},
                    {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}});
-    if (!game.start()) {
+    if (!game.start(dpi)) {
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
@@ -95,9 +97,9 @@ int run(const std::string& scene, const std::string& ready, const std::string& d
 } // namespace tallyrope::testing
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: scene_driver SCENE READY_FILE DONE_FILE\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: scene_driver SCENE READY_FILE DONE_FILE [DPI]\n");
         return 2;
     }
-    return tallyrope::testing::run(argv[1], argv[2], argv[3]);
+    return tallyrope::testing::run(argv[1], argv[2], argv[3], argc == 5 ? std::atoi(argv[4]) : 96);
 }

@@ -1,0 +1,279 @@
+// The program on displays of 144 and 192 DPI: windows, controls, bitmaps and texts at 1.5 and 2
+// times their table sizes, every click reaching the rules at the tables' points, and a move to
+// a monitor of another DPI.
+#include "game_copy.h"
+#include "screen_pixels.h"
+#include "storage/puzzle_store.h"
+#include "ui/control_ids.h"
+#include "ui/control_table.h"
+#include "ui/window_table.h"
+#include "waiting.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace tallyrope::testing {
+namespace {
+
+struct Display {
+    int dpi;
+    int percent;
+    SIZE mainClient;
+    POINT mainFromScreenMiddle;
+    RECT tileB; // in the main window's client area
+    // Device pixels of the main window's client area: just left and right of tile B and its
+    // middle on the row through it; the title strip's last row and the row below it.
+    int leftOfB, rightOfB;
+    Point middleOfB;
+    int lastStripRow;
+    int arrowStep; // twice the scale, in whole pixels
+};
+
+// Tile B lies at (125, 479), 16 x 20, in the table; its middle is (133, 489).
+const Display displays[] = {
+    {144, 150, {1350, 930}, {-675, -567}, {188, 719, 212, 749}, 187, 212, {200, 734}, 37, 3},
+    {192, 200, {1800, 1240}, {-900, -756}, {250, 958, 282, 998}, 249, 282, {266, 978}, 49, 4},
+};
+
+const int tileB = id::letterTile(1);
+
+// The first device pixel of a table point at `percent`, as the test reckons it.
+int deviceOf(int table, int percent) {
+    return (table * percent + 99) / 100;
+}
+
+RECT clientRectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The mean difference of the channels of `shown`, at the device pixel of each table point, from
+// those of `bitmap`.
+double meanDifference(const Pixels& shown, const Pixels& bitmap, int percent) {
+    long long total = 0;
+    for (int y = 0; y < bitmap.height; ++y) {
+        for (int x = 0; x < bitmap.width; ++x) {
+            const DWORD a = shown.at(deviceOf(x, percent), deviceOf(y, percent));
+            const DWORD b = bitmap.at(x, y);
+            for (int shift : {0, 8, 16}) {
+                total += std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                  static_cast<int>((b >> shift) & 0xFF));
+            }
+        }
+    }
+    return static_cast<double>(total) / (3.0 * bitmap.width * bitmap.height);
+}
+
+// The height and width of the dark text in a control.
+SIZE inkOf(const GameCopy& game, int id) {
+    const Pixels field = screenPixels(game.screenRect(game.control(id)));
+    int top = field.height, bottom = -1, left = field.width, right = -1;
+    for (int y = 0; y < field.height; ++y) {
+        for (int x = 0; x < field.width; ++x) {
+            const DWORD colour = field.at(x, y);
+            if (((colour >> 16) & 0xFF) < 96 && ((colour >> 8) & 0xFF) < 96 &&
+                (colour & 0xFF) < 96) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {right - left + 1, bottom - top + 1};
+}
+
+void putOnClipboard(const std::string& text) {
+    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(copy), text.c_str(), text.size() + 1);
+    GlobalUnlock(copy);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, copy);
+    CloseClipboard();
+}
+
+HWND focusOf(const GameCopy& game) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(game.window(Window::Main), nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(Dpi, WindowsAndControlsLieAtTheScaleTimesTheirTablePlacesAndMoveByTwiceIt) {
+    for (const Display& display : displays) {
+        SCOPED_TRACE(display.dpi);
+        GameCopy game;
+        ASSERT_TRUE(game.start(display.dpi));
+        RECT client{};
+        GetClientRect(game.window(Window::Main), &client);
+        EXPECT_EQ(client.right, display.mainClient.cx);
+        EXPECT_EQ(client.bottom, display.mainClient.cy);
+        const RECT main = game.screenRect(game.window(Window::Main));
+        EXPECT_EQ(main.left - GetSystemMetrics(SM_CXSCREEN) / 2, display.mainFromScreenMiddle.x);
+        EXPECT_EQ(main.top - GetSystemMetrics(SM_CYSCREEN) / 2, display.mainFromScreenMiddle.y);
+        EXPECT_TRUE(sameRect(clientRectInParent(game.control(tileB)), display.tileB));
+        game.key(VK_RIGHT);
+        EXPECT_EQ(game.screenRect(game.window(Window::Main)).left - main.left, display.arrowStep);
+        for (const WindowRow& row : windowTable()) {
+            GetClientRect(game.window(row.window), &client);
+            EXPECT_EQ(client.right, deviceOf(row.width, display.percent)) << row.className;
+            EXPECT_EQ(client.bottom, deviceOf(row.height, display.percent)) << row.className;
+        }
+        for (const ControlRow& row : controlTable()) {
+            const Rect table = shownRect(row);
+            const RECT expected{
+                deviceOf(table.left, display.percent), deviceOf(table.top, display.percent),
+                deviceOf(table.right, display.percent), deviceOf(table.bottom, display.percent)};
+            EXPECT_TRUE(sameRect(clientRectInParent(game.control(row.id)), expected)) << row.handle;
+        }
+    }
+}
+
+TEST(Dpi, BitmapsAreDrawnAtTheScaleWholeAtTwice) {
+    const ControlRow& newPuzzle = *findControl(id::hNewGame);
+    for (const Display& display : displays) {
+        SCOPED_TRACE(display.dpi);
+        GameCopy game;
+        ASSERT_TRUE(game.start(display.dpi));
+        const ProgramBitmaps program(game);
+        // Smoothing at 1.5 blends each pixel with its neighbours, by 7 on the tile and 5 on the
+        // face; a device pixel out of place, they differ by 23 and 12.
+        const double allowed = display.percent == 200 ? 0 : 10;
+        const Pixels tile = program.bitmap(findControl(tileB)->bitmap);
+        EXPECT_TRUE(waitUntil([&] {
+            return meanDifference(screenPixels(game.screenRect(game.control(tileB))), tile,
+                                  display.percent) <= allowed;
+        }));
+        // Smoothed, a fraction shows colours between the bitmap's.
+        const Pixels shownTile = screenPixels(game.screenRect(game.control(tileB)));
+        const std::set<DWORD> tileColours(tile.colours.begin(), tile.colours.end());
+        const auto blends =
+            std::count_if(shownTile.colours.begin(), shownTile.colours.end(),
+                          [&](DWORD colour) { return tileColours.count(colour) == 0; });
+        EXPECT_EQ(blends > 0, display.percent == 150) << blends;
+        game.send(game.control(id::hNewGame), BM_SETSTATE, TRUE);
+        const Pixels pressed = program.bitmap(newPuzzle.pressedBitmap);
+        EXPECT_TRUE(waitUntil([&] {
+            return meanDifference(screenPixels(game.screenRect(game.control(id::hNewGame))),
+                                  pressed, display.percent) <= allowed;
+        }));
+    }
+}
+
+TEST(Dpi, TextsAreDrawnAtTheScaleTimesTheirSize) {
+    GameCopy unscaled;
+    ASSERT_TRUE(unscaled.start(96));
+    unscaled.press(id::hNewGame);
+    const SIZE score = inkOf(unscaled, id::hPOneScore);
+    const SIZE hint = inkOf(unscaled, id::hGiveHint);
+    const SIZE phrase = inkOf(unscaled, id::hPuzzler);
+    for (const Display& display : displays) {
+        SCOPED_TRACE(display.dpi);
+        GameCopy game;
+        ASSERT_TRUE(game.start(display.dpi));
+        game.press(id::hNewGame);
+        const double factor = display.percent / 100.0;
+        // Heights within a pixel of the scale's multiple; widths no more than it.
+        EXPECT_NEAR(inkOf(game, id::hPOneScore).cy, factor * score.cy, 1.0);
+        EXPECT_NEAR(inkOf(game, id::hGiveHint).cy, factor * hint.cy, 1.0);
+        const LONG phraseWidth = inkOf(game, id::hPuzzler).cx;
+        EXPECT_LE(phraseWidth, factor * phrase.cx);
+        EXPECT_GE(phraseWidth, (factor - 0.1) * phrase.cx);
+    }
+}
+
+TEST(Dpi, ClicksReachTheRulesAtTheTablesPointsAndLeaveTheBytesOf96) {
+    for (const Display& display : displays) {
+        SCOPED_TRACE(display.dpi);
+        GameCopy game;
+        ASSERT_TRUE(game.start(display.dpi));
+        const auto messageShown = [&] {
+            return IsWindowVisible(game.window(Window::Message)) != FALSE;
+        };
+        game.click(Window::Main, {8, display.lastStripRow + 1});
+        EXPECT_FALSE(messageShown());
+        game.click(Window::Main, {8, display.lastStripRow});
+        EXPECT_TRUE(messageShown());
+
+        game.press(id::hNewGame);
+        game.click(Window::Main, {display.leftOfB, display.middleOfB.y});
+        game.click(Window::Main, {display.rightOfB, display.middleOfB.y});
+        EXPECT_EQ(game.text(id::hPuzzler), " _ _ _   _ _ _");
+        EXPECT_EQ(game.text(id::hUsedBin), std::string(28, ' ')) << "counted as a miss";
+        game.click(Window::Main, display.middleOfB);
+        EXPECT_EQ(game.text(id::hPuzzler), " B _ _   _ _ _");
+
+        // The rest of the round won by clicks at the tiles' middles, then the quit.
+        for (char letter : std::string("IGTOP")) {
+            game.clickControl(id::letterTile(letter - 'A'));
+        }
+        game.post(id::hQuitGame);
+        DWORD exitCode = 1;
+        ASSERT_TRUE(game.waitForExit(exitCode, answerTimeout));
+        EXPECT_EQ(game.file("TRData.dat"), purgeNotice);
+        EXPECT_EQ(game.file("OnLoad.dat"), scramble(onlyPuzzle));
+        EXPECT_EQ(game.file("TRStats.dat"), "190 4 2 40 1 5");
+    }
+}
+
+TEST(Dpi, TheSolveBoxStopsWhereItDoesAt96) {
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const std::string typed = alphabet + alphabet;
+    // What the box takes at 96 DPI; at 192 the scaled text of the last letter passes the box's
+    // own edge.
+    const std::string taken = typed.substr(0, 43);
+    putOnClipboard(typed);
+    for (int dpi : {96, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        GameCopy game;
+        ASSERT_TRUE(game.start(dpi));
+        HWND solveBox = game.control(id::hSolveMe);
+        for (char character : typed) {
+            game.send(solveBox, WM_CHAR, static_cast<unsigned char>(character), 1);
+        }
+        EXPECT_EQ(game.text(id::hSolveMe), taken);
+        game.type(id::hSolveMe, "");
+        game.send(solveBox, WM_PASTE);
+        EXPECT_EQ(game.text(id::hSolveMe), taken) << "pasted";
+    }
+}
+
+TEST(Dpi, AMoveToAMonitorOf192RelaysTheWindowsAndKeepsTheRound) {
+    GameCopy game;
+    ASSERT_TRUE(game.start(96));
+    game.press(id::hNewGame);
+    game.clickControl(id::letterTile('G' - 'A'));
+    HWND solveBox = game.control(id::hSolveMe);
+    const LPARAM inBox = MAKELPARAM(5, 5);
+    game.send(solveBox, WM_LBUTTONDOWN, MK_LBUTTON, inBox);
+    game.send(solveBox, WM_LBUTTONUP, 0, inBox);
+    for (char character : std::string("big")) {
+        game.send(solveBox, WM_CHAR, static_cast<unsigned char>(character), 1);
+    }
+    ASSERT_EQ(focusOf(game), solveBox);
+
+    const RECT suggested{100, 60, 1900, 1300};
+    game.send(game.window(Window::Main), WM_DPICHANGED, MAKEWPARAM(192, 192), suggested);
+    const RECT main = game.screenRect(game.window(Window::Main));
+    EXPECT_TRUE(sameRect(main, suggested));
+    EXPECT_TRUE(sameRect(clientRectInParent(game.control(tileB)), displays[1].tileB));
+    EXPECT_EQ(game.text(id::hPuzzler), " _ _ G   _ _ _");
+    EXPECT_FALSE(game.visible(id::letterTile('G' - 'A')));
+    EXPECT_EQ(game.text(id::hSolveMe), "big");
+    EXPECT_EQ(focusOf(game), solveBox);
+    game.click(Window::Main, displays[1].middleOfB);
+    EXPECT_EQ(game.text(id::hPuzzler), " B _ G   _ _ _");
+}
+
+} // namespace
+} // namespace tallyrope::testing

@@ -35,6 +35,13 @@ export const textLabels = new Map([
     [1930, "Hint"],
 ]);
 
+// What an empty box shows in the touch layout, where the picture's labels are not drawn.
+export const placeholders = new Map([
+    [4750, "Type the whole phrase"],
+    [5300, "Puzzle phrase, up to 38 characters"],
+    [5250, "Hint, optional, up to 34 characters"],
+]);
+
 export function soundName(on) {
     return on ? "Sound on" : "Sound off";
 }

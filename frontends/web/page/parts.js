@@ -49,7 +49,13 @@ export const panelParts = [
     [
         { name: "title", ids: [6200] },
         { name: "notes", ids: [] },
-        { name: "entries", ids: [5300, 5250] },
+        {
+            name: "entries",
+            parts: [
+                { name: "phrase-entry", ids: [5300] },
+                { name: "hint-entry", ids: [5250] },
+            ],
+        },
         { name: "buttons", ids: [5200, 6000, 5950] },
     ],
     [

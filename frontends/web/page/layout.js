@@ -91,12 +91,14 @@ export function wireLayout() {
     addEventListener("focusout", () => setTimeout(followViewport));
 }
 
-// The letters in two, three or four even rows, as the width allows keys of a finger's size.
+// The letters in two, three or four even rows, as the width allows keys of a finger's size;
+// on a screen narrower still, in as many columns as fit.
 function fitLetters(letters) {
     const style = getComputedStyle(letters);
     const gap = parseFloat(style.columnGap) || 0;
     const width = letters.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    const columns = [13, 9].find((n) => n * fingerTarget + (n - 1) * gap <= width) ?? 7;
+    const fitting = Math.max(1, Math.floor((width + gap) / (fingerTarget + gap)));
+    const columns = [13, 9, 7].find((n) => n <= fitting) ?? fitting;
     letters.style.setProperty("--letter-columns", String(columns));
 }
 

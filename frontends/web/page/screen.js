@@ -5,11 +5,14 @@ import { fromBytes, toBytes } from "./code_page.js";
 import { showMessage } from "./dialogs.js";
 import {
     controlNames,
+    faces,
     placeholders,
+    soundFace,
     soundName,
     spokenPhrase,
     textLabels,
     tileLetter,
+    units,
 } from "./names.js";
 import { isTouchLayout, onLayoutChange } from "./layout.js";
 import { panelParts } from "./parts.js";
@@ -54,6 +57,7 @@ function makeParts(parts, parent, partOf) {
         const element = document.createElement("div");
         element.className = "part";
         element.dataset.part = part.name;
+        element.style.setProperty("--part", part.name);
         parent.append(element);
         if (part.parts) {
             makeParts(part.parts, element, partOf);
@@ -171,6 +175,7 @@ export class Screen {
             const button = document.createElement("button");
             button.className = "push";
             button.setAttribute("aria-label", name);
+            button.dataset.face = faces.get(row.id) ?? name;
             const up = image(row.bitmap);
             up.className = "up";
             const down = image(row.pressedBitmap);
@@ -205,6 +210,9 @@ export class Screen {
         text.className = `text ${fontClasses[row.font]}`;
         if (row.kind === kind.centred) {
             text.classList.add("centred");
+        }
+        if (units.has(row.id)) {
+            text.dataset.unit = units.get(row.id);
         }
         if (textLabels.has(row.id)) {
             // Shown to a screen reader only, before the text, and not part of it.
@@ -244,7 +252,8 @@ export class Screen {
         }
         if (id === missesToLose) {
             // The touch layout shows the number on the Skill button too.
-            this.controls.get(skillButton)?.element.setAttribute("data-number", shown);
+            const skill = this.controls.get(skillButton)?.element;
+            skill?.setAttribute("data-face", `${controlNames.get(skillButton)} ${shown}`);
         }
     }
 
@@ -376,6 +385,7 @@ export class Screen {
     soundSwitch(on) {
         const button = this.controls.get(soundButton)?.element;
         button?.setAttribute("aria-label", soundName(on));
+        button?.setAttribute("data-face", soundFace(on));
         button?.setAttribute("data-on", String(on));
     }
 

@@ -109,6 +109,11 @@ test("a round won by taps in the touch layout, then Quit, saves as the Windows p
     const page = await openGame(session, phone);
     await seedGame(page);
     const tap = (selector) => page.tap(selector);
+    // The larger box takes what the picture's box takes, as much as a long phrase.
+    const longPhrase = "don't put all your eggs in one basket";
+    await tap("#c4750");
+    await page.keyboard.type(longPhrase);
+    assert.equal(await controlText(page, 4750), longPhrase);
     await tap("#c3550");
     for (const letter of "BIGTOP") await tap(`#c${tileId(letter)}`);
     assert.equal(await controlText(page, 1960), " B I G   T O P");

@@ -64,16 +64,19 @@ function fitChalkboard(slate) {
 }
 
 // The game fills the visual viewport, which the on-screen keyboard shortens; while it is open
-// over a box of the game, the touch layout keeps the phrase and the box in view.
+// over a box of the game, the touch layout keeps the phrase and the box in view. A page zoomed
+// by the player keeps its size, so the zoom shows it larger.
 function followViewport() {
-    const view = window.visualViewport ?? { offsetTop: 0, height: innerHeight };
-    root.style.setProperty("--view-top", `${view.offsetTop}px`);
-    root.style.setProperty("--view-height", `${view.height}px`);
+    const view = window.visualViewport ?? { offsetTop: 0, height: innerHeight, scale: 1 };
+    const zoomed = view.scale > 1.01;
+    const height = zoomed ? innerHeight : view.height;
+    root.style.setProperty("--view-top", `${zoomed ? 0 : view.offsetTop}px`);
+    root.style.setProperty("--view-height", `${height}px`);
     const box = document.activeElement;
     const typing =
         box?.tagName === "INPUT" &&
         box.closest(".panel") !== null &&
-        view.height < keyboardShare * innerHeight;
+        height < keyboardShare * innerHeight;
     root.toggleAttribute("data-typing", typing);
 }
 

@@ -68,7 +68,8 @@ function inside(element, event) {
 // A tile acts at the centre of its table rectangle, whatever part of its tap area was pressed.
 function pressTile(tile, game) {
     const [x, y, width, height] = tile.dataset.rect.split(" ").map(Number);
-    game.leftButtonDown(windowOf(panelOf(tile)), x + Math.floor(width / 2), y + Math.floor(height / 2));
+    const centre = [x + Math.floor(width / 2), y + Math.floor(height / 2)];
+    game.leftButtonDown(windowOf(panelOf(tile)), ...centre);
 }
 
 function holdButton(button, event, game) {

@@ -99,7 +99,8 @@ export function wireLayout() {
 function fitLetters(letters) {
     const style = getComputedStyle(letters);
     const gap = parseFloat(style.columnGap) || 0;
-    const width = letters.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    const width = letters.clientWidth - padding;
     const fitting = Math.max(1, Math.floor((width + gap) / (fingerTarget + gap)));
     const columns = [13, 9, 7].find((n) => n <= fitting) ?? fitting;
     letters.style.setProperty("--letter-columns", String(columns));

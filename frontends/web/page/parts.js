@@ -5,6 +5,8 @@
 import { tileId } from "./names.js";
 
 const tiles = Array.from({ length: 26 }, (_, k) => tileId(k));
+// The complete figure, its six parts and the two bubbles.
+const figure = [6100, 2350, 2400, 2450, 2500, 2550, 2600, 3820, 4950];
 
 // A part holds controls by id, or other parts.
 export const panelParts = [
@@ -21,7 +23,7 @@ export const panelParts = [
                         {
                             name: "slate",
                             // The figure and the bubbles, on the main picture behind them.
-                            parts: [{ name: "figure", ids: [6100, 2350, 2400, 2450, 2500, 2550, 2600, 3820, 4950] }],
+                            parts: [{ name: "figure", ids: figure }],
                         },
                     ],
                 },

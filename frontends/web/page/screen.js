@@ -3,6 +3,7 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { showMessage } from "./dialogs.js";
+import { isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     controlNames,
     faces,
@@ -14,7 +15,6 @@ import {
     tileLetter,
     units,
 } from "./names.js";
-import { isTouchLayout, onLayoutChange } from "./layout.js";
 import { panelParts } from "./parts.js";
 
 const kind = { button: 0, bitmap: 1, noPrefix: 2, simple: 3, centred: 4, edit: 5 };
@@ -165,7 +165,9 @@ export class Screen {
             return;
         }
         const rank = (id) => part.ids.indexOf(id);
-        const next = [...part.element.children].find((c) => rank(Number(c.dataset.id)) > rank(row.id));
+        const next = [...part.element.children].find(
+            (child) => rank(Number(child.dataset.id)) > rank(row.id),
+        );
         part.element.insertBefore(element, next ?? null);
     }
 
@@ -392,7 +394,8 @@ export class Screen {
     // The player credited with the round: its button is pressed, the other is not.
     playerChosen(player) {
         playerButtons.forEach((id, index) => {
-            this.controls.get(id)?.element.setAttribute("aria-pressed", String(player === index + 1));
+            const pressed = String(player === index + 1);
+            this.controls.get(id)?.element.setAttribute("aria-pressed", pressed);
         });
     }
 }

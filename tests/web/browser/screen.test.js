@@ -100,17 +100,19 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
 // the page or the game would have to scroll.
 function measureScreen(page) {
     return page.evaluate(() => {
-        const shown = [...document.querySelectorAll("#panel-main .control, #file-bar button")].filter(
-            (e) => e.checkVisibility({ visibilityProperty: true }),
-        );
+        const shown = [
+            ...document.querySelectorAll("#panel-main .control, #file-bar button"),
+        ].filter((e) => e.checkVisibility({ visibilityProperty: true }));
         const buttons = shown.filter((e) => e.tagName === "BUTTON");
         const name = (e) => e.id || e.textContent;
         const main = document.getElementById("panel-main");
+        const box = (selector) => document.querySelector(selector).getBoundingClientRect().toJSON();
         return {
             outside: shown
                 .filter((e) => {
                     const { left, top, right, bottom } = e.getBoundingClientRect();
-                    return left < 0 || top < 0 || right > innerWidth + 0.5 || bottom > innerHeight + 0.5;
+                    const beyond = right > innerWidth + 0.5 || bottom > innerHeight + 0.5;
+                    return left < 0 || top < 0 || beyond;
                 })
                 .map(name),
             unreached: buttons
@@ -128,10 +130,10 @@ function measureScreen(page) {
                 document.documentElement.scrollWidth > innerWidth ||
                 document.documentElement.scrollHeight > innerHeight ||
                 main.scrollHeight > main.clientHeight,
-            main: main.getBoundingClientRect().toJSON(),
-            tileA: document.getElementById("c160").getBoundingClientRect().toJSON(),
-            slate: document.querySelector('[data-part="slate"]').getBoundingClientRect().toJSON(),
-            letters: document.querySelector('[data-part="letters"]').getBoundingClientRect().toJSON(),
+            main: box("#panel-main"),
+            tileA: box("#c160"),
+            slate: box('[data-part="slate"]'),
+            letters: box('[data-part="letters"]'),
         };
     });
 }
@@ -148,7 +150,7 @@ function assertDesktopPicture(screen) {
         [tile.width, 19 * scale],
         [tile.height, 20 * scale],
     ]) {
-        assert.ok(Math.abs(got - wanted) < 0.5, `tile A at its table rectangle: ${JSON.stringify(tile)}`);
+        assert.ok(Math.abs(got - wanted) < 0.5, `tile A at its rectangle: ${JSON.stringify(tile)}`);
     }
     return scale;
 }
@@ -185,7 +187,8 @@ test("on phones, a tablet and a desktop every control lies in the window and not
             assert.ok(assertDesktopPicture(screen) > 1.2, "the picture grows with the window");
         }
         if (viewport.width > viewport.height) {
-            assert.ok(screen.slate.right <= screen.letters.left, "sideways, the chalkboard beside the letters");
+            const beside = screen.slate.right <= screen.letters.left;
+            assert.ok(beside, "sideways, the chalkboard beside the letters");
         }
         await page.close();
     }
@@ -256,7 +259,8 @@ test("in both layouts Tab and a screen reader go through the game as the screen 
                 // The focused tile's outline, just outside its left edge.
                 const box = await page.$eval("#c160", (e) => e.getBoundingClientRect().toJSON());
                 const png = Buffer.from(await page.screenshot());
-                assert.equal(pngPixel(png, Math.floor(box.x - 2), Math.floor(box.y + box.height / 2)), "ffd21f");
+                const [x, y] = [Math.floor(box.x - 2), Math.floor(box.y + box.height / 2)];
+                assert.equal(pngPixel(png, x, y), "ffd21f");
             }
         }
         assert.deepEqual(reached, tabOrder, `${viewport.width} x ${viewport.height}`);

@@ -16,7 +16,8 @@ const server = await serveFolder(pageFolder);
 const chromium = await launchChromium();
 try {
     const page = await chromium.browser.newPage();
-    await page.setViewport({ width, height, isMobile: touch, hasTouch: touch, deviceScaleFactor: touch ? 2 : 1 });
+    const deviceScaleFactor = touch ? 2 : 1;
+    await page.setViewport({ width, height, isMobile: touch, hasTouch: touch, deviceScaleFactor });
     await page.goto(server.url);
     await page.evaluate(() => window.tallyrope.ready);
     if (touch) {

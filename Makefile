@@ -72,8 +72,11 @@ dist: native windows deb web
 		dist/linux
 	scripts/zip-folder.sh dist/web dist/tallyrope-web.zip
 
-screenshots: windows
+screenshots: windows web
 	scripts/screenshots.sh $(WINDOWS_BUILD) docs/screenshots
+	node tests/web/browser/screenshot.js docs/screenshots/touch-upright.png 390x844 touch
+	node tests/web/browser/screenshot.js docs/screenshots/touch-sideways.png 844x390 touch
+	node tests/web/browser/screenshot.js docs/screenshots/touch-tablet.png 768x1024 touch
 
 # The core's costs, optimised: over the shipped collection, then over big generated files.
 bench:

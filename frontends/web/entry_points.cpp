@@ -1,5 +1,6 @@
 // The functions the page calls: start-up, and each click, key and close request handed on to
-// the routing. After each one the page hears what a guess did and how the sound switch stands.
+// the routing. After each one the page hears what a guess did, how the sound switch stands and
+// which player the round is credited to.
 #include "app/routing.h"
 #include "app/start_up.h"
 #include "frontends/web/configuration_import.h"
@@ -58,6 +59,7 @@ template <typename Step> void reported(Step step) {
         tr_page_announce(sentence.data(), static_cast<int>(sentence.size()));
     }
     tr_page_soundSwitch(s.settings.soundOn() ? 1 : 0);
+    tr_page_playerChosen(s.game.playertype);
 }
 
 Window windowOf(int number) {
@@ -73,6 +75,7 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     PageWindowMaker windows(run->ui);
     const bool started = startUp(run->session, windows);
     tr_page_soundSwitch(1);
+    tr_page_playerChosen(run->session.game.playertype);
     return started ? 1 : 0;
 }
 

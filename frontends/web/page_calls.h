@@ -26,4 +26,6 @@ void tr_page_endRun();
 // Tells screen readers through the live region.
 void tr_page_announce(const char* text, int length);
 void tr_page_soundSwitch(int on);
+// The player credited with the round: 1 or 2.
+void tr_page_playerChosen(int player);
 }

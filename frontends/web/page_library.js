@@ -61,4 +61,7 @@ mergeInto(LibraryManager.library, {
     tr_page_soundSwitch: function (on) {
         Module.page.soundSwitch(on !== 0);
     },
+    tr_page_playerChosen: function (player) {
+        Module.page.playerChosen(player);
+    },
 });

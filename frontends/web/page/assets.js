@@ -29,8 +29,11 @@ const pageShell = [
     "OnLoad.dat",
     "manifest.webmanifest",
     "style.css",
+    "touch.css",
     "main.js",
     "screen.js",
+    "parts.js",
+    "layout.js",
     "input.js",
     "edit_boxes.js",
     "code_page.js",
@@ -40,7 +43,6 @@ const pageShell = [
     "files.js",
     "file_bar.js",
     "game.js",
-    "letter_pad.js",
     "assets.js",
 ];
 

@@ -1,6 +1,7 @@
 // The edit boxes are the browser's own input fields, held to the table's limits: a box with a
-// limit takes that many characters, the solve box what fits its width. A character outside the
-// code page, typed or pasted, is refused with the beep and the box keeps what it had.
+// limit takes that many characters, the solve box what fits its table width in its table face,
+// in either layout. A character outside the code page, typed or pasted, is refused with the
+// beep and the box keeps what it had.
 import { toBytes } from "./code_page.js";
 
 // The core's boxes draw their text this far inside their rectangle.
@@ -36,7 +37,7 @@ export class EditBoxes {
         if (textLimit > 0) {
             return true;
         }
-        this.measure.font = getComputedStyle(input).font;
+        this.measure.font = getComputedStyle(input).getPropertyValue("--table-font");
         return this.measure.measureText(input.value).width <= room;
     }
 

@@ -1,10 +1,16 @@
 // Taps, clicks and keys, handed to the core as the desktop programs hand theirs. A button acts
 // on release inside, showing its pressed face while held; a tile and the panels' background act
 // on the press, at a point in the panel's own coordinates, so the core hit-tests as it always
-// does; a button or tile activated from the keyboard acts as a click on it.
+// does; a button or tile activated from the keyboard acts as a click on it. In the touch layout
+// a tile still acts at its table rectangle, whatever its place on the screen.
 import { anyDialogOpen } from "./dialogs.js";
+import { isTouchLayout } from "./layout.js";
 
 const arrows = { ArrowLeft: 0, ArrowUp: 1, ArrowRight: 2, ArrowDown: 3 };
+
+// The main picture's title strip, and a point of every panel's picture where no control lies.
+const titleStrip = { width: 640, height: 25 };
+const backgroundPoint = [2, 30];
 
 function panelOf(element) {
     return element.closest(".panel");
@@ -14,21 +20,39 @@ function windowOf(panel) {
     return Number(panel.dataset.window);
 }
 
-// The point under the pointer in the panel's unscaled coordinates.
-function panelPoint(panel, event) {
-    const box = panel.getBoundingClientRect();
-    const scale = box.width / panel.offsetWidth;
+// The point under the pointer in the unscaled coordinates of `picture`: the panel in the
+// desktop picture, the main picture behind the chalkboard in the touch layout.
+function pointOn(picture, event) {
+    const box = picture.getBoundingClientRect();
+    const scale = box.width / picture.offsetWidth;
     return [
         Math.floor((event.clientX - box.left) / scale),
         Math.floor((event.clientY - box.top) / scale),
     ];
 }
 
-function centreOf(element) {
-    return [
-        element.offsetLeft + Math.floor(element.offsetWidth / 2),
-        element.offsetTop + Math.floor(element.offsetHeight / 2),
-    ];
+// Where a press on a panel's background reaches the core. The touch layout keeps the
+// chalkboard as a piece of the main picture and the title strip as a strip; the rest of its
+// background has no place in the picture.
+function backgroundPointOf(panel, event) {
+    if (!isTouchLayout()) {
+        return pointOn(panel, event);
+    }
+    const board = event.target.closest('[data-part="figure"]');
+    if (board !== null) {
+        return pointOn(board, event);
+    }
+    const strip = event.target.closest('[data-part="title"]');
+    if (strip !== null && windowOf(panel) === 0) {
+        const box = strip.getBoundingClientRect();
+        const across = (event.clientX - box.left) / box.width;
+        const down = (event.clientY - box.top) / box.height;
+        return [
+            Math.min(titleStrip.width - 1, Math.floor(across * titleStrip.width)),
+            Math.min(titleStrip.height - 1, Math.floor(down * titleStrip.height)),
+        ];
+    }
+    return backgroundPoint;
 }
 
 function inside(element, event) {
@@ -41,9 +65,11 @@ function inside(element, event) {
     );
 }
 
-// A tile acts at its centre, whatever part of its tap area was pressed.
-export function pressTile(tile, game) {
-    game.leftButtonDown(windowOf(panelOf(tile)), ...centreOf(tile));
+// A tile acts at the centre of its table rectangle, whatever part of its tap area was pressed.
+function pressTile(tile, game) {
+    const [x, y, width, height] = tile.dataset.rect.split(" ").map(Number);
+    const centre = [x + Math.floor(width / 2), y + Math.floor(height / 2)];
+    game.leftButtonDown(windowOf(panelOf(tile)), ...centre);
 }
 
 function holdButton(button, event, game) {
@@ -75,7 +101,7 @@ function pointerDown(event, game) {
     } else if (control?.classList.contains("tile")) {
         pressTile(control, game);
     } else if (control?.tagName !== "INPUT") {
-        game.leftButtonDown(windowOf(panel), ...panelPoint(panel, event));
+        game.leftButtonDown(windowOf(panel), ...backgroundPointOf(panel, event));
     }
 }
 

@@ -6,13 +6,11 @@ import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
 import { DataFolder } from "./files.js";
 import { gameOf } from "./game.js";
-import { pressTile, wireInput } from "./input.js";
-import { wireLetterPad } from "./letter_pad.js";
+import { wireInput } from "./input.js";
+import { wireLayout, wireParts } from "./layout.js";
 import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
 
-const stageWidth = 900;
-const stageHeight = 620;
 const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
 
 let folder = null;
@@ -41,13 +39,6 @@ window.tallyrope = {
     flush: () => folder?.flush() ?? Promise.resolve(),
 };
 
-// The whole game fits the window, keeping its proportions; the file bar stays below it.
-function fit() {
-    const bar = document.getElementById("file-bar").offsetHeight;
-    const scale = Math.min(innerWidth / stageWidth, (innerHeight - bar) / stageHeight);
-    document.documentElement.style.setProperty("--scale", String(Math.max(scale, 0.1)));
-}
-
 async function drawn(panel) {
     const pictures = [...panel.querySelectorAll("img")];
     await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
@@ -71,7 +62,7 @@ async function play() {
     addEventListener("pagehide", () => game.sessionEnds());
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
-    wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
+    wireParts();
     await drawn(document.getElementById("panel-main"));
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
@@ -90,8 +81,7 @@ for (const id of bitmapIds) {
 }
 
 setUpDialogs();
-fit();
-addEventListener("resize", fit);
+wireLayout();
 document.querySelector("#ended button").addEventListener("click", () => location.reload());
 if (navigator.locks) {
     // Held for the life of the page: a second tab finds it taken and touches no file.

@@ -35,8 +35,38 @@ export const textLabels = new Map([
     [1930, "Hint"],
 ]);
 
+// What a button's face says in the touch layout where it is not its name.
+export const faces = new Map([
+    [4000, "\u2013"],
+    [4150, "?"],
+    [4300, "\u2715"],
+    [6200, "\u2715"],
+    [5350, "S/H Con Panel"],
+]);
+
+// What the touch layout writes after a score, whose meaning the picture's labels give.
+export const units = new Map([
+    [1690, "pts"],
+    [1720, "pts"],
+    [1750, "W"],
+    [1780, "W"],
+    [1810, "L"],
+    [1840, "L"],
+]);
+
+// What an empty box shows in the touch layout, where the picture's labels are not drawn.
+export const placeholders = new Map([
+    [4750, "Type the whole phrase"],
+    [5300, "Puzzle phrase, up to 38 characters"],
+    [5250, "Hint, optional, up to 34 characters"],
+]);
+
 export function soundName(on) {
     return on ? "Sound on" : "Sound off";
+}
+
+export function soundFace(on) {
+    return on ? "On" : "Off";
 }
 
 const firstTile = 160;

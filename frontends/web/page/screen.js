@@ -3,7 +3,19 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { showMessage } from "./dialogs.js";
-import { controlNames, soundName, spokenPhrase, textLabels, tileLetter } from "./names.js";
+import { isTouchLayout, onLayoutChange } from "./layout.js";
+import {
+    controlNames,
+    faces,
+    placeholders,
+    soundFace,
+    soundName,
+    spokenPhrase,
+    textLabels,
+    tileLetter,
+    units,
+} from "./names.js";
+import { panelParts } from "./parts.js";
 
 const kind = { button: 0, bitmap: 1, noPrefix: 2, simple: 3, centred: 4, edit: 5 };
 const fontClasses = ["font-system", "font-phrase", "font-gui"];
@@ -12,6 +24,9 @@ const panelNames = ["Tallyrope", "Puzzle console", "Message"];
 const maskedPhrase = 1960;
 const firstPhraseLine = 5500;
 const soundButton = 3250;
+const playerButtons = [2800, 2950];
+const skillButton = 3400;
+const missesToLose = 4400;
 
 // Ampersands mark shortcut letters in these controls: "&&" shows one, a lone one nothing.
 function withoutPrefixes(text) {
@@ -26,11 +41,60 @@ function image(bitmap) {
     return picture;
 }
 
+// The table rectangle, which the desktop picture places the control at and which a tap on it
+// in either layout reaches the core at.
 function place(element, row) {
-    element.style.left = `${row.x}px`;
-    element.style.top = `${row.y}px`;
-    element.style.width = `${row.width}px`;
-    element.style.height = `${row.height}px`;
+    element.style.setProperty("--x", `${row.x}px`);
+    element.style.setProperty("--y", `${row.y}px`);
+    element.style.setProperty("--w", `${row.width}px`);
+    element.style.setProperty("--h", `${row.height}px`);
+    element.dataset.rect = `${row.x} ${row.y} ${row.width} ${row.height}`;
+}
+
+// The part elements of a panel, in order, and for each control id the part that holds it.
+function makeParts(parts, parent, partOf) {
+    for (const part of parts) {
+        const element = document.createElement("div");
+        element.className = "part";
+        element.dataset.part = part.name;
+        element.style.setProperty("--part", part.name);
+        parent.append(element);
+        if (part.parts) {
+            makeParts(part.parts, element, partOf);
+        }
+        for (const id of part.ids ?? []) {
+            partOf.set(id, { element, ids: part.ids });
+        }
+    }
+}
+
+// Between the words of a spaced phrase (" B I G   T O P") lie three spaces. The touch layout
+// holds each word apart, so a narrow screen breaks the line between words only, and sizes the
+// phrase by its letters and those of its longest word; the text stays the same. The desktop
+// picture draws it as one line, as the desktop programs do.
+function showPhrase(element, text) {
+    const spaced = [...text].every((c, i) => i % 2 === 1 || c === " ");
+    if (!spaced || !isTouchLayout()) {
+        element.textContent = text;
+        element.style.removeProperty("--longest-word");
+        element.style.removeProperty("--phrase-letters");
+        return;
+    }
+    const pieces = text.split(/( {3})/);
+    element.replaceChildren(
+        ...pieces.map((piece) => {
+            if (piece.trim() === "") {
+                return piece;
+            }
+            const word = document.createElement("span");
+            word.className = "word";
+            word.textContent = piece;
+            return word;
+        }),
+    );
+    const letters = (piece) => (piece.trim().length + 1) / 2;
+    element.style.setProperty("--longest-word", String(Math.max(1, ...pieces.map(letters))));
+    element.style.setProperty("--phrase-letters", String(text.length / 2));
 }
 
 export class Screen {
@@ -41,7 +105,14 @@ export class Screen {
         this.panels = [];
         this.controls = new Map();
         this.texts = new Map();
+        this.partOf = new Map();
         this.created = 0;
+        onLayoutChange(() => {
+            for (const id of [maskedPhrase, firstPhraseLine]) {
+                const element = this.controls.get(id)?.element;
+                element && showPhrase(element, element.textContent);
+            }
+        });
     }
 
     makeWindow(window, background, width, height, left, top) {
@@ -53,10 +124,16 @@ export class Screen {
         panel.tabIndex = -1;
         panel.setAttribute("role", "group");
         panel.setAttribute("aria-label", panelNames[window]);
-        panel.style.width = `${width}px`;
-        panel.style.height = `${height}px`;
-        panel.style.backgroundImage = `url("${bitmapUrl(background)}")`;
+        panel.style.setProperty("--width", `${width}px`);
+        panel.style.setProperty("--height", `${height}px`);
+        panel.style.setProperty("--picture", `url("${bitmapUrl(background)}")`);
         panel.style.zIndex = String(window);
+        makeParts(panelParts[window] ?? [], panel, this.partOf);
+        if (window === 1) {
+            panel.querySelector('[data-part="notes"]').append(
+                document.getElementById("console-notes").content.cloneNode(true),
+            );
+        }
         this.stage.append(panel);
         this.panels[window] = panel;
         this.placeWindow(window, left, top);
@@ -74,10 +151,24 @@ export class Screen {
         this.created += 1;
         element.hidden = !row.visible;
         this.controls.set(row.id, { element, row });
-        this.panels[row.window].append(element);
+        this.putInPart(element, row);
         if (row.kind !== kind.button && row.kind !== kind.bitmap) {
             this.setText(row.id, row.text);
         }
+    }
+
+    // In the part's own order, whatever the order the controls are made in.
+    putInPart(element, row) {
+        const part = this.partOf.get(row.id);
+        if (part === undefined) {
+            this.panels[row.window].append(element);
+            return;
+        }
+        const rank = (id) => part.ids.indexOf(id);
+        const next = [...part.element.children].find(
+            (child) => rank(Number(child.dataset.id)) > rank(row.id),
+        );
+        part.element.insertBefore(element, next ?? null);
     }
 
     elementFor(row) {
@@ -86,6 +177,7 @@ export class Screen {
             const button = document.createElement("button");
             button.className = "push";
             button.setAttribute("aria-label", name);
+            button.dataset.face = faces.get(row.id) ?? name;
             const up = image(row.bitmap);
             up.className = "up";
             const down = image(row.pressedBitmap);
@@ -101,6 +193,7 @@ export class Screen {
             const tile = document.createElement("button");
             tile.className = "tile";
             tile.setAttribute("aria-label", `Letter ${letter}`);
+            tile.dataset.letter = letter;
             tile.append(image(row.bitmap));
             return tile;
         }
@@ -109,6 +202,7 @@ export class Screen {
             input.type = "text";
             input.className = `field ${fontClasses[row.font]}`;
             input.setAttribute("aria-label", name);
+            input.placeholder = placeholders.get(row.id) ?? "";
             input.autocomplete = "off";
             input.spellcheck = false;
             this.editBoxes.manage(input, row);
@@ -118,6 +212,9 @@ export class Screen {
         text.className = `text ${fontClasses[row.font]}`;
         if (row.kind === kind.centred) {
             text.classList.add("centred");
+        }
+        if (units.has(row.id)) {
+            text.dataset.unit = units.get(row.id);
         }
         if (textLabels.has(row.id)) {
             // Shown to a screen reader only, before the text, and not part of it.
@@ -146,9 +243,19 @@ export class Screen {
             this.editBoxes.setValue(element, text);
             return;
         }
-        element.textContent = row.kind === kind.noPrefix ? text : withoutPrefixes(text);
+        const shown = row.kind === kind.noPrefix ? text : withoutPrefixes(text);
+        if (id === maskedPhrase || id === firstPhraseLine) {
+            showPhrase(element, shown);
+        } else {
+            element.textContent = shown;
+        }
         if (id === maskedPhrase) {
             element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");
+        }
+        if (id === missesToLose) {
+            // The touch layout shows the number on the Skill button too.
+            const skill = this.controls.get(skillButton)?.element;
+            skill?.setAttribute("data-face", `${controlNames.get(skillButton)} ${shown}`);
         }
     }
 
@@ -212,8 +319,8 @@ export class Screen {
 
     placeWindow(window, left, top) {
         const panel = this.panels[window];
-        panel.style.left = `${left}px`;
-        panel.style.top = `${top}px`;
+        panel.style.setProperty("--left", `${left}px`);
+        panel.style.setProperty("--top", `${top}px`);
     }
 
     // A button keeps the focus its player gave it; anything else hands the keys to the panel.
@@ -278,6 +385,17 @@ export class Screen {
     }
 
     soundSwitch(on) {
-        this.controls.get(soundButton)?.element.setAttribute("aria-label", soundName(on));
+        const button = this.controls.get(soundButton)?.element;
+        button?.setAttribute("aria-label", soundName(on));
+        button?.setAttribute("data-face", soundFace(on));
+        button?.setAttribute("data-on", String(on));
+    }
+
+    // The player credited with the round: its button is pressed, the other is not.
+    playerChosen(player) {
+        playerButtons.forEach((id, index) => {
+            const pressed = String(player === index + 1);
+            this.controls.get(id)?.element.setAttribute("aria-pressed", pressed);
+        });
     }
 }

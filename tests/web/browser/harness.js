@@ -155,6 +155,15 @@ export async function seedGame(page, files = seededFiles) {
     await reloadGame(page);
 }
 
+// A new size for the window, as a resize or a turned phone gives it; the page hears of it at
+// its next frame.
+export async function resizeWindow(page, viewport) {
+    await page.setViewport(viewport);
+    await page.evaluate(
+        () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))),
+    );
+}
+
 export async function reloadGame(page) {
     await page.reload();
     await page.evaluate(() => window.tallyrope.ready);

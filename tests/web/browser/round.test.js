@@ -10,6 +10,7 @@ import {
     isShown,
     openGame,
     readFile,
+    resizeWindow,
     seedGame,
     sessionPerFile,
     storedPuzzle,
@@ -34,6 +35,16 @@ async function inkAboveUnderscores(page) {
     return ink;
 }
 
+const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
+
+async function quitAndExpectWindowsBytes(page, tap, stats) {
+    await tap("#c4300");
+    await page.waitForSelector("#ended", { visible: true });
+    assert.equal(await readFile(page, "TRData.dat"), "Data purged...");
+    assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
+    assert.equal(await readFile(page, "TRStats.dat"), stats);
+}
+
 test("a round won by clicks, then Quit, saves as the Windows program does; Play again shows the scores", async () => {
     const page = await openGame(session);
     await seedGame(page);
@@ -49,15 +60,11 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
     await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");
     assert.ok(await isShown(page, "#c3820"), "the win bubble");
 
-    await clickControl(page, 4300);
-    await page.waitForSelector("#ended", { visible: true });
+    await quitAndExpectWindowsBytes(page, (selector) => page.click(selector), "190 4 2 40 1 5");
     assert.match(
         await page.$eval("#ended", (e) => e.textContent),
         /Tallyrope has ended\. Your puzzles and scores are saved\./,
     );
-    assert.equal(await readFile(page, "TRData.dat"), "Data purged...");
-    assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
-    assert.equal(await readFile(page, "TRStats.dat"), "190 4 2 40 1 5");
 
     const [button] = await page.$$(
         "xpath/.//*[@id='ended']//button[normalize-space()='Play again']",
@@ -150,4 +157,53 @@ test("the solve box: a wrong phrase is a miss, Enter solves, and the player chos
     await clickControl(page, 4300);
     await page.waitForSelector("#ended", { visible: true });
     assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 100 2 5");
+});
+
+// The touch layout's keys lie elsewhere than the picture's tiles; each still guesses its own
+// letter, and the files are the same bytes.
+test("a round won by taps in the touch layout, then Quit, saves as the Windows program does", async () => {
+    const page = await openGame(session, phone);
+    await seedGame(page);
+    const tap = (selector) => page.tap(selector);
+    // The larger box takes what the picture's box takes, as much as a long phrase.
+    const longPhrase = "don't put all your eggs in one basket";
+    await tap("#c4750");
+    await page.keyboard.type(longPhrase);
+    assert.equal(await controlText(page, 4750), longPhrase);
+    await tap("#c3550");
+    for (const letter of "BIGTOP") await tap(`#c${tileId(letter)}`);
+    assert.equal(await controlText(page, 1960), " B I G   T O P");
+    await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");
+    assert.ok(await isShown(page, "#c3820"), "the win bubble");
+    await quitAndExpectWindowsBytes(page, tap, "190 4 2 40 1 5");
+});
+
+test("a phone turned in the middle of a round keeps the round, the typed text and the focus", async () => {
+    const page = await openGame(session, phone);
+    await seedGame(page);
+    await page.tap("#c2950");
+    await page.tap("#c3550");
+    await page.tap(`#c${tileId("B")}`);
+    await page.tap(`#c${tileId("Z")}`);
+    await page.tap("#c4750");
+    await page.keyboard.type("big t");
+
+    await resizeWindow(page, { ...phone, width: 844, height: 390 });
+    const [slate, letters] = await Promise.all(
+        ['[data-part="slate"]', '[data-part="letters"]'].map((selector) =>
+            page.$eval(selector, (e) => e.getBoundingClientRect().toJSON()),
+        ),
+    );
+    assert.ok(slate.right <= letters.left, "sideways, the chalkboard lies beside the letters");
+    assert.equal(await controlText(page, 1960), " B _ _   _ _ _");
+    assert.equal(await controlText(page, 4350), "Z ");
+    assert.equal(await controlText(page, 4750), "big t");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "c4750");
+    assert.equal(await page.$eval("#c2950", (e) => e.getAttribute("aria-pressed")), "true");
+
+    await page.keyboard.type("op");
+    await page.keyboard.press("Enter");
+    await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");
+    // Player two's points: 40 and ten for each of 7 characters less ten for the miss.
+    await quitAndExpectWindowsBytes(page, (selector) => page.tap(selector), "120 3 2 100 2 5");
 });

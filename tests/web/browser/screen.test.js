@@ -9,6 +9,7 @@ import {
     isShown,
     openGame,
     pngPixel,
+    resizeWindow,
     seedGame,
     sessionPerFile,
     tileId,
@@ -94,104 +95,189 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
     assert.ok(nodes.some((n) => n.name === "B, blank, blank, space, blank, blank, blank"));
 });
 
-// The stage and the file bar lie inside the window, and each visible button of the main panel
-// is the element a tap at its centre reaches.
-async function checkWholeGameVisible(page, viewport) {
-    const boxes = await page.evaluate(() => {
-        const box = (element) => element.getBoundingClientRect().toJSON();
-        const buttons = [...document.querySelectorAll("#panel-main button")].filter((b) =>
-            b.checkVisibility(),
-        );
+// What a player can reach on the screen: the shown tiles, buttons and texts of the main panel
+// and the file bar, where each lies, whether a tap at a button's centre reaches it, and whether
+// the page or the game would have to scroll.
+function measureScreen(page) {
+    return page.evaluate(() => {
+        const shown = [
+            ...document.querySelectorAll("#panel-main .control, #file-bar button"),
+        ].filter((e) => e.checkVisibility({ visibilityProperty: true }));
+        const buttons = shown.filter((e) => e.tagName === "BUTTON");
+        const name = (e) => e.id || e.textContent;
+        const main = document.getElementById("panel-main");
+        const box = (selector) => document.querySelector(selector).getBoundingClientRect().toJSON();
         return {
-            stage: box(document.querySelector("#stage")),
-            bar: box(document.querySelector("#file-bar")),
+            outside: shown
+                .filter((e) => {
+                    const { left, top, right, bottom } = e.getBoundingClientRect();
+                    const beyond = right > innerWidth + 0.5 || bottom > innerHeight + 0.5;
+                    return left < 0 || top < 0 || beyond;
+                })
+                .map(name),
             unreached: buttons
                 .filter((b) => {
                     const { x, y, width, height } = b.getBoundingClientRect();
-                    const hit = document.elementFromPoint(x + width / 2, y + height / 2);
-                    return !b.contains(hit);
+                    return !b.contains(document.elementFromPoint(x + width / 2, y + height / 2));
                 })
-                .map((b) => b.id),
+                .map(name),
+            small: buttons
+                .map((b) => ({ name: name(b), box: b.getBoundingClientRect() }))
+                .filter(({ box }) => box.width < 44 || box.height < 44)
+                .map(({ name, box }) => `${name} ${box.width} x ${box.height}`),
             buttons: buttons.length,
+            scrolls:
+                document.documentElement.scrollWidth > innerWidth ||
+                document.documentElement.scrollHeight > innerHeight ||
+                main.scrollHeight > main.clientHeight,
+            main: box("#panel-main"),
+            tileA: box("#c160"),
+            slate: box('[data-part="slate"]'),
+            letters: box('[data-part="letters"]'),
         };
     });
-    for (const { x, y, right, bottom } of [boxes.stage, boxes.bar]) {
-        assert.ok(
-            x >= 0 && y >= 0 && right <= viewport.width + 0.5 && bottom <= viewport.height + 0.5,
-            `inside ${viewport.width} x ${viewport.height}: ${JSON.stringify(boxes)}`,
-        );
-    }
-    assert.ok(boxes.bar.top >= boxes.stage.bottom - 0.5, "the file bar lies below the game");
-    assert.equal(boxes.buttons, 26 + 12);
-    assert.deepEqual(boxes.unreached, []);
-    return boxes.stage;
 }
 
-test("on a phone held upright the game fills the width and a tap plays", async () => {
-    const viewport = {
-        width: 390,
-        height: 844,
-        deviceScaleFactor: 3,
-        isMobile: true,
-        hasTouch: true,
-    };
-    const page = await openGame(session, viewport);
-    await seedGame(page);
-    const stage = await checkWholeGameVisible(page, viewport);
-    assert.ok(Math.abs(stage.width - 390) <= 1, `the stage is ${stage.width} wide`);
-    await page.tap("#c3550");
-    await page.tap(`#c${tileId("Z")}`);
-    await waitForAnnouncement(page, "No Z. 6 misses left.");
-});
-
-const padKey = (letter) => `#letter-pad button[data-letter="${letter}"]`;
-
-test("on a phone held upright the letter pad's large keys guess as the tiles do, unheard by screen readers", async () => {
-    const viewport = { width: 390, height: 844, isMobile: true, hasTouch: true };
-    const page = await openGame(session, viewport);
-    await seedGame(page);
-    assert.ok(await isShown(page, "#letter-pad"));
-    const keys = await page.$$eval("#letter-pad button", (all) =>
-        all.map((key) => {
-            const { width, height } = key.getBoundingClientRect();
-            return { width, height, tabIndex: key.tabIndex };
-        }),
-    );
-    assert.equal(keys.length, 26);
-    for (const key of keys) {
-        assert.ok(key.width >= 40 && key.height >= 40, `a key of ${JSON.stringify(key)}`);
-        assert.equal(key.tabIndex, -1);
+// The desktop picture: the main panel in the picture's proportions, tile A at its table
+// rectangle (86, 479, 19 x 20) at the picture's scale.
+function assertDesktopPicture(screen) {
+    const scale = screen.main.width / 900;
+    assert.ok(Math.abs(screen.main.height - 620 * scale) < 1, `the picture's proportions`);
+    const tile = screen.tileA;
+    for (const [got, wanted] of [
+        [tile.x, screen.main.x + 86 * scale],
+        [tile.y, screen.main.y + 479 * scale],
+        [tile.width, 19 * scale],
+        [tile.height, 20 * scale],
+    ]) {
+        assert.ok(Math.abs(got - wanted) < 0.5, `tile A at its rectangle: ${JSON.stringify(tile)}`);
     }
-    await checkWholeGameVisible(page, viewport);
-    const named = (nodes, name) => buttonNames(nodes).filter((n) => n === name).length;
-    assert.equal(named(await accessibleNodes(page), "Letter B"), 1);
+    return scale;
+}
 
-    await page.tap("#c3550");
-    await page.tap(padKey("B"));
-    await waitForAnnouncement(page, "B is in the phrase once.");
-    assert.equal(await controlText(page, 1960), " B _ _   _ _ _");
-    const gone = (selector) =>
-        page.$eval(selector, (e) => !e.checkVisibility({ visibilityProperty: true }));
-    assert.ok(await gone(padKey("B")), "the pad's B is gone");
-    assert.ok(await gone(`#c${tileId("B")}`), "the tile B is gone");
-    assert.ok(!(await gone(padKey("C"))));
+function assertTouchLayout(screen) {
+    assert.deepEqual(screen.small, [], "every tile and button at least 44 x 44");
+    assert.ok(screen.tileA.width >= 44 && screen.tileA.height >= 44);
+}
 
-    await page.tap(`#c${tileId("I")}`);
-    await waitForAnnouncement(page, "I is in the phrase once.");
-    assert.ok(await gone(padKey("I")), "a used tile takes its key along");
+const screens = [
+    { width: 390, height: 844, isMobile: true, hasTouch: true },
+    { width: 360, height: 640, isMobile: true, hasTouch: true },
+    { width: 844, height: 390, isMobile: true, hasTouch: true },
+    { width: 768, height: 1024, isMobile: true, hasTouch: true },
+    { width: 1280, height: 800, hasTouch: false },
+];
 
-    const nodes = await accessibleNodes(page);
-    assert.equal(named(nodes, "Letter C"), 1);
-    assert.ok(!nodes.some((n) => n.name === "C"), "no key of the pad reaches a screen reader");
+test("on phones, a tablet and a desktop every control lies in the window and nothing scrolls; on a touch screen each tile and button takes a finger", async () => {
+    for (const viewport of screens) {
+        const page = await openGame(session, viewport);
+        await seedGame(page);
+        await page.click("#c3550");
+        await page.click(`#c${tileId("Q")}`);
+        const screen = await measureScreen(page);
+        const at = `${viewport.width} x ${viewport.height}: ${JSON.stringify(screen)}`;
+        assert.deepEqual(screen.outside, [], at);
+        assert.deepEqual(screen.unreached, [], at);
+        assert.equal(screen.scrolls, false, at);
+        // 25 tiles left, 12 buttons and the file bar's two.
+        assert.equal(screen.buttons, 25 + 12 + 2, at);
+        if (viewport.hasTouch) {
+            assertTouchLayout(screen);
+        } else {
+            assert.ok(assertDesktopPicture(screen) > 1.2, "the picture grows with the window");
+        }
+        if (viewport.width > viewport.height) {
+            const beside = screen.slate.right <= screen.letters.left;
+            assert.ok(beside, "sideways, the chalkboard beside the letters");
+        }
+        await page.close();
+    }
 });
 
-test("on a desktop's screen the game grows to fit the window", async () => {
-    const viewport = { width: 1920, height: 1080 };
-    const page = await openGame(session, viewport);
-    assert.ok(!(await isShown(page, "#letter-pad")), "no letter pad beside tiles this large");
-    const stage = await checkWholeGameVisible(page, viewport);
-    assert.ok(stage.width > 1.4 * 900, `the stage is ${stage.width} wide`);
-    assert.ok(Math.abs(stage.width / stage.height - 900 / 620) < 0.01, "the proportions are kept");
+test("the layout follows the window: widened it brings back the picture, narrowed the touch layout", async () => {
+    // A mouse: a window this narrow is too small for it, as for a finger.
+    const page = await openGame(session, { width: 390, height: 844, hasTouch: false });
+    assertTouchLayout(await measureScreen(page));
+    await resizeWindow(page, { width: 1280, height: 800, hasTouch: false });
+    const wide = await measureScreen(page);
+    assert.ok(assertDesktopPicture(wide) > 1.2, "the picture fills the wider window");
+    assert.ok(wide.tileA.width < 30, "no finger-sized keys over the picture");
+    await resizeWindow(page, { width: 600, height: 800, hasTouch: false });
+    assertTouchLayout(await measureScreen(page));
+});
+
+// The order a player meets the screen in: the title strip, the letters, the solve box then
+// Solve Puzzle, the round buttons, S/H Con Panel and the file bar; the texts between them are
+// read where they lie.
+const tabOrder = [
+    "c4000",
+    "c4150",
+    "c4300",
+    ...letters.map((letter) => `c${tileId(letter)}`),
+    "c4750",
+    "c4900",
+    "c3550",
+    "c3700",
+    "c2800",
+    "c2950",
+    "c3400",
+    "c3250",
+    "c3100",
+    "c5350",
+    "export",
+    "import",
+];
+const readingOrder = [
+    "Minimize",
+    "blank, blank, blank, space, blank, blank, blank",
+    "Circus tent",
+    "Used letters",
+    "Misses to lose",
+    "Letter A",
+    "Solve: type the whole phrase",
+    "Solve Puzzle",
+    "New Puzzle",
+    "Reset Stats",
+    "Player 1 points",
+    "Player 2 losses",
+    "Puzzle console",
+    "Export",
+];
+
+test("in both layouts Tab and a screen reader go through the game as the screen shows it, the focus outlined", async () => {
+    for (const viewport of [screens[0], screens.at(-1)]) {
+        const page = await openGame(session, viewport);
+        await seedGame(page);
+        await page.click("#c3550");
+        // From the game's own start, as the core leaves the keys after a letter.
+        await page.focus("#panel-main");
+        const reached = [];
+        for (const _ of tabOrder) {
+            await page.keyboard.press("Tab");
+            reached.push(await page.evaluate(() => document.activeElement.id));
+            if (reached.at(-1) === "c160") {
+                // The focused tile's outline, just outside its left edge.
+                const box = await page.$eval("#c160", (e) => e.getBoundingClientRect().toJSON());
+                const png = Buffer.from(await page.screenshot());
+                const [x, y] = [Math.floor(box.x - 2), Math.floor(box.y + box.height / 2)];
+                assert.equal(pngPixel(png, x, y), "ffd21f");
+            }
+        }
+        assert.deepEqual(reached, tabOrder, `${viewport.width} x ${viewport.height}`);
+
+        const names = [];
+        const walk = (node) => {
+            names.push(node.name);
+            node.children?.forEach(walk);
+        };
+        walk(await page.accessibility.snapshot());
+        const places = readingOrder.map((name) => names.indexOf(name));
+        assert.ok(
+            places.every((place, i) => place >= 0 && (i === 0 || place > places[i - 1])),
+            `read in order: ${JSON.stringify(names)}`,
+        );
+        await page.close();
+    }
 });
 
 // At one CSS pixel per picture pixel the panels show the art's own colours.

@@ -1,20 +1,36 @@
-// Saves a picture of the page as a player first sees it, from headless Chromium.
-// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT]   (default 1280x900)
-import { launchChromium, pageFolder, serveFolder } from "./harness.js";
+// Saves a picture of the page from headless Chromium: as a player first sees it, or with
+// `touch`, on a touch screen in the middle of a round (two misses, four letters found).
+// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch]   (default 1280x900)
+import { launchChromium, pageFolder, seedGame, serveFolder, tileId } from "./harness.js";
 
-const [file, size = "1280x900"] = process.argv.slice(2);
-if (!file) {
-    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT]");
+const [file, size = "1280x900", mode] = process.argv.slice(2);
+if (!file || (mode !== undefined && mode !== "touch")) {
+    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch]");
     process.exit(2);
 }
 const [width, height] = size.split("x").map(Number);
+const touch = mode === "touch";
+const latin1 = (text) => Array.from(text, (c) => c.charCodeAt(0));
+
 const server = await serveFolder(pageFolder);
 const chromium = await launchChromium();
 try {
     const page = await chromium.browser.newPage();
-    await page.setViewport({ width, height });
+    const deviceScaleFactor = touch ? 2 : 1;
+    await page.setViewport({ width, height, isMobile: touch, hasTouch: touch, deviceScaleFactor });
     await page.goto(server.url);
     await page.evaluate(() => window.tallyrope.ready);
+    if (touch) {
+        // Without a store the start keeps the working file's one puzzle.
+        await seedGame(page, {
+            "OnLoad.dat": null,
+            "TRData.dat": latin1("once in a blue moon;Very rarely:"),
+            "TRStats.dat": latin1("340 4 1 120 2 3"),
+        });
+        await page.tap("#c3550");
+        for (const letter of "ONKES") await page.tap(`#c${tileId(letter)}`);
+        await page.evaluate(() => document.activeElement.blur());
+    }
     await page.screenshot({ path: file });
 } finally {
     await chromium.close();

@@ -22,6 +22,8 @@ const solvePuzzle = 4900;
 const skill = 3400;
 const quit = 4300;
 const soundButton = 3250;
+const playerOne = 2800;
+const playerTwo = 2950;
 const solveBox = 4750;
 
 // The centre of tile `letter` in the main window, from the control table.
@@ -151,6 +153,18 @@ describe("a round in the browser build", () => {
         assert.equal(page.soundOn, false);
         module._tr_runCommand(soundButton);
         assert.equal(page.soundOn, true);
+    });
+
+    test("the page hears which player is credited, also when a press is refused", async () => {
+        const { page, module } = started(await gameWith(seeded));
+        assert.equal(page.player, 1);
+        module._tr_runCommand(playerTwo);
+        assert.equal(page.player, 2);
+        module._tr_runCommand(newPuzzle);
+        module._tr_letterKey("Z".charCodeAt(0));
+        // After the round's first miss the player stays.
+        module._tr_runCommand(playerOne);
+        assert.equal(page.player, 2);
     });
 
     test("the arrow keys move the other panels within the stage", async () => {

@@ -23,6 +23,7 @@ export class FakePage {
         this.messages = [];
         this.placed = [];
         this.soundOn = null;
+        this.player = null;
         this.ended = false;
     }
 
@@ -62,6 +63,9 @@ export class FakePage {
     }
     soundSwitch(on) {
         this.soundOn = on;
+    }
+    playerChosen(player) {
+        this.player = player;
     }
 }
 

@@ -1,0 +1,115 @@
+// Which of the two layouts the page shows, and fitting it to the window. The desktop picture is
+// the 900 x 620 game scaled as a whole; where that would leave a tap target too small for the
+// pointer, the touch layout lays the same controls out as blocks (style.css). Either follows
+// every resize, a turned phone, a change of pointer and the on-screen keyboard.
+const stageWidth = 900;
+const stageHeight = 620;
+// The smallest tap target of the picture at its own size: the title strip's buttons, whose tap
+// area takes the strip's 25 pixels (the tiles reach 32, the round buttons 27).
+const smallestTarget = 25;
+// The least a target may measure on the screen: for a finger, and for any other pointer.
+const fingerTarget = 44;
+const pointerTarget = 24;
+// The part of the main picture the touch layout shows as its chalkboard: the figure, both
+// bubbles, the crow and the tree.
+const chalkboard = { x: 108, y: 78, width: 488, height: 384 };
+// An edit box focused while the visual viewport is this much shorter than the page has the
+// on-screen keyboard open over it.
+const keyboardShare = 0.8;
+
+const root = document.documentElement;
+const coarsePointer = matchMedia("(pointer: coarse)");
+const changeListeners = [];
+let desktopBarHeight = 0;
+
+export function isTouchLayout() {
+    return root.dataset.layout === "touch";
+}
+
+export function onLayoutChange(listener) {
+    changeListeners.push(listener);
+}
+
+function chooseLayout() {
+    const bar = document.getElementById("file-bar");
+    if (!isTouchLayout()) {
+        desktopBarHeight = bar.offsetHeight;
+    }
+    const scale = Math.min(
+        innerWidth / stageWidth,
+        (innerHeight - desktopBarHeight) / stageHeight,
+    );
+    const least = coarsePointer.matches ? fingerTarget : pointerTarget;
+    const layout = scale * smallestTarget < least ? "touch" : "desktop";
+    root.style.setProperty("--scale", String(Math.max(scale, 0.1)));
+    if (root.dataset.layout !== layout) {
+        root.dataset.layout = layout;
+        changeListeners.forEach((listener) => listener(layout));
+    }
+}
+
+// The main picture behind the slate, which style.css makes as large as its place allows in
+// the chalkboard's proportions.
+function fitChalkboard(slate) {
+    const picture = slate.querySelector('[data-part="figure"]');
+    const width = slate.clientWidth;
+    const height = slate.clientHeight;
+    if (width === 0 || height === 0) {
+        return;
+    }
+    const scale = Math.min(width / chalkboard.width, height / chalkboard.height);
+    const left = (width - chalkboard.width * scale) / 2 - chalkboard.x * scale;
+    const top = (height - chalkboard.height * scale) / 2 - chalkboard.y * scale;
+    picture.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+}
+
+// The game fills the visual viewport, which the on-screen keyboard shortens; while it is open
+// over a box of the game, the touch layout keeps the phrase and the box in view. A page zoomed
+// by the player keeps its size, so the zoom shows it larger.
+function followViewport() {
+    const view = window.visualViewport ?? { offsetTop: 0, height: innerHeight, scale: 1 };
+    const zoomed = view.scale > 1.01;
+    const height = zoomed ? innerHeight : view.height;
+    root.style.setProperty("--view-top", `${zoomed ? 0 : view.offsetTop}px`);
+    root.style.setProperty("--view-height", `${height}px`);
+    const box = document.activeElement;
+    const typing =
+        box?.tagName === "INPUT" &&
+        box.closest(".panel") !== null &&
+        height < keyboardShare * innerHeight;
+    root.toggleAttribute("data-typing", typing);
+}
+
+export function wireLayout() {
+    const relayout = () => {
+        chooseLayout();
+        followViewport();
+    };
+    relayout();
+    addEventListener("resize", relayout);
+    coarsePointer.addEventListener("change", relayout);
+    window.visualViewport?.addEventListener("resize", followViewport);
+    window.visualViewport?.addEventListener("scroll", followViewport);
+    addEventListener("focusin", followViewport);
+    addEventListener("focusout", () => setTimeout(followViewport));
+}
+
+// The letters in two, three or four even rows, as the width allows keys of a finger's size;
+// on a screen narrower still, in as many columns as fit.
+function fitLetters(letters) {
+    const style = getComputedStyle(letters);
+    const gap = parseFloat(style.columnGap) || 0;
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    const width = letters.clientWidth - padding;
+    const fitting = Math.max(1, Math.floor((width + gap) / (fingerTarget + gap)));
+    const columns = [13, 9, 7].find((n) => n <= fitting) ?? fitting;
+    letters.style.setProperty("--letter-columns", String(columns));
+}
+
+// Called once the core has made the controls.
+export function wireParts() {
+    const slate = document.querySelector('[data-part="slate"]');
+    new ResizeObserver(() => fitChalkboard(slate)).observe(slate);
+    const letters = document.querySelector('[data-part="letters"]');
+    new ResizeObserver(() => fitLetters(letters)).observe(letters);
+}

@@ -21,6 +21,22 @@ find "$out" -mindepth 1 -maxdepth 1 ! -name art ! -name clips ! -name icons -exe
 cp "$root"/frontends/web/page/* "$out/"
 cp "$program/tallyrope.js" "$program/tallyrope.wasm" "$store" "$out/"
 "$root/scripts/web-assets.sh" "$out"
+
+# Every module that main.js imports, directly or through another, is named in the page's head:
+# found one import after another, each level would cost the phone a round trip.
+imports() { grep -oE '(from|import) "\./[A-Za-z0-9_]+\.js"' "$out/$1" | sed -E 's/.*"\.\/(.*)"/\1/'; }
+modules=() queue=(main.js)
+while [ ${#queue[@]} -gt 0 ]; do
+    for module in $(imports "${queue[0]}"); do
+        [[ " ${modules[*]} " == *" $module "* ]] && continue
+        modules+=("$module")
+        queue+=("$module")
+    done
+    queue=("${queue[@]:1}")
+done
+links=$(printf '<link rel="modulepreload" href="%s">\\n' "${modules[@]}")
+sed -i "s|^<script type=\"module\" src=\"main.js\"></script>\$|$links&|" "$out/index.html"
+grep -q 'rel="modulepreload"' "$out/index.html" || { echo "make-web: no module preloaded" >&2; exit 1; }
 "$root/scripts/copy-guide.sh" "$out"
 
 # A new build gets a cache of its own in returning players' browsers.

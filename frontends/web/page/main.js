@@ -49,9 +49,20 @@ function fit() {
 }
 
 async function drawn(panel) {
-    const pictures = [...panel.querySelectorAll("img")];
+    const pictures = [...panel.querySelectorAll("img")].filter((p) => p.checkVisibility());
     await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
     await new Promise((resolve) => requestAnimationFrame(resolve));
+}
+
+// Once the first frame is drawn, every other picture is fetched, so that a pressed face, a
+// miss's part of the figure or an opened panel shows at once.
+function fetchTheOtherPictures() {
+    for (const picture of document.querySelectorAll('img[loading="lazy"]')) {
+        picture.loading = "eager";
+    }
+    for (const id of bitmapIds) {
+        new Image().src = bitmapUrl(id);
+    }
 }
 
 async function play() {
@@ -73,6 +84,7 @@ async function play() {
     game.start();
     wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
     await drawn(document.getElementById("panel-main"));
+    fetchTheOtherPictures();
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }
@@ -81,12 +93,6 @@ function refuse() {
     document.getElementById("file-bar").hidden = true;
     showMessage(alreadyRunning, "Tallyrope");
     signalReady();
-}
-
-// The pictures are fetched while the core loads, not once it has made the controls; the
-// panels' images then find them in the page's memory cache.
-for (const id of bitmapIds) {
-    new Image().src = bitmapUrl(id);
 }
 
 setUpDialogs();

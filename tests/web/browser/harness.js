@@ -8,7 +8,7 @@ import { fileURLToPath } from "node:url";
 import { after, afterEach, before } from "node:test";
 import puppeteer from "puppeteer-core";
 
-const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
+export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
 export const pageFolder = path.join(repository, "dist/web");
 
 const contentTypes = {

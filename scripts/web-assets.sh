@@ -40,7 +40,7 @@ for clip in "$resources"/sounds/*.wav; do
 done
 
 icon=$resources/icon/hicolor/scalable/apps/tallyrope.svg
-for size in 32 192 512; do
+for size in 192 512; do
     [ "$out/icons/tallyrope-$size.png" -nt "$icon" ] && continue
     rsvg-convert -w "$size" -h "$size" "$icon" -o "$out/icons/tallyrope-$size.png"
     optipng -quiet -o2 "$out/icons/tallyrope-$size.png"

@@ -86,13 +86,14 @@ export class DataFolder {
             .filter((path) => this.fs.isFile(this.fs.stat(path).mode));
     }
 
-    // A first visit plays the shipped puzzles, as the desktop programs' first start does.
-    async seed() {
+    // A first visit plays the shipped puzzles, as the desktop programs' first start does;
+    // `shipped` is the page's request for them, made while the program loaded.
+    async seed(shipped) {
         if (this.read("OnLoad.dat") !== null || this.read("TRData.dat") !== null) {
             return;
         }
-        const response = await fetch("OnLoad.dat");
-        if (response.ok) {
+        const response = await shipped;
+        if (response?.ok) {
             this.write("OnLoad.dat", new Uint8Array(await response.arrayBuffer()));
         }
     }

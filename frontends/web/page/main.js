@@ -65,14 +65,28 @@ function fetchTheOtherPictures() {
     }
 }
 
+// tallyrope.js loads beside the modules, so that neither waits for the other; it has run
+// once it defines createTallyrope.
+function programLoaded() {
+    if (window.createTallyrope !== undefined) {
+        return Promise.resolve();
+    }
+    const script = document.getElementById("program");
+    return new Promise((resolve, reject) => {
+        script.addEventListener("load", resolve);
+        script.addEventListener("error", reject);
+    });
+}
+
 async function play() {
     const sounds = new SoundPlayer();
     const stage = document.getElementById("stage");
     const screen = new Screen(stage, sounds, new EditBoxes(() => sounds.play("beep")));
+    await programLoaded();
     const module = await window.createTallyrope({ page: screen });
     folder = new DataFolder(module);
     await folder.open();
-    await folder.seed();
+    await folder.seed(shippedStore);
     game = gameOf(module, folder);
     wireInput(stage, game);
     wireFileBar(game, folder, module);
@@ -84,7 +98,7 @@ async function play() {
     game.start();
     wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
     await drawn(document.getElementById("panel-main"));
-    fetchTheOtherPictures();
+    setTimeout(fetchTheOtherPictures);
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }
@@ -95,6 +109,10 @@ function refuse() {
     signalReady();
 }
 
+// Only a first visit needs the shipped puzzles, but asked for only once the program has
+// loaded and found the folder empty, they would delay that visit by a round trip; later
+// visits find them in the service worker's cache.
+const shippedStore = fetch("OnLoad.dat").catch(() => null);
 setUpDialogs();
 fit();
 addEventListener("resize", fit);

@@ -4,7 +4,7 @@ import { bitmapIds, bitmapUrl } from "./assets.js";
 import { setUpDialogs, showMessage } from "./dialogs.js";
 import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
-import { DataFolder } from "./files.js";
+import { DataFolder, refusedStorage } from "./files.js";
 import { gameOf } from "./game.js";
 import { pressTile, wireInput } from "./input.js";
 import { wireLetterPad } from "./letter_pad.js";
@@ -14,6 +14,18 @@ import { SoundPlayer } from "./sound.js";
 const stageWidth = 900;
 const stageHeight = 620;
 const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
+
+// The notice at the end of a run says that the files are saved only once the browser has
+// stored them.
+const endedNotices = {
+    saving: "Tallyrope has ended. Saving your puzzles and scores\u2026",
+    saved: "Tallyrope has ended. Your puzzles and scores are saved.",
+    unsaved: `Tallyrope has ended. ${refusedStorage}`,
+};
+
+function tellSaving(state) {
+    document.querySelector("#ended p").textContent = endedNotices[state];
+}
 
 let folder = null;
 let game = null;
@@ -84,7 +96,7 @@ async function play() {
     const screen = new Screen(stage, sounds, new EditBoxes(() => sounds.play("beep")));
     await programLoaded();
     const module = await window.createTallyrope({ page: screen });
-    folder = new DataFolder(module);
+    folder = new DataFolder(module, tellSaving);
     await folder.open();
     await folder.seed(shippedStore);
     game = gameOf(module, folder);

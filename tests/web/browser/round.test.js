@@ -31,9 +31,11 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
 
     await clickControl(page, 4300);
     await page.waitForSelector("#ended", { visible: true });
-    assert.match(
-        await page.$eval("#ended", (e) => e.textContent),
-        /Tallyrope has ended\. Your puzzles and scores are saved\./,
+    // Said once the browser has stored them.
+    await page.waitForFunction(() =>
+        /Tallyrope has ended\. Your puzzles and scores are saved\./.test(
+            document.querySelector("#ended").textContent,
+        ),
     );
     assert.equal(await readFile(page, "TRData.dat"), "Data purged...");
     assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));

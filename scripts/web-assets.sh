@@ -5,8 +5,8 @@
 # Bitmaps become lossless WebP with every pixel kept (-exact), so the grey fields under the
 # texts and the button faces keep the colours the desktop programs show. The two large
 # backgrounds, the main panel's (48) and the console's (100), are photographs of wood, chalk
-# and paper whose grain costs lossless WebP 430 kB; lossy WebP at quality 90 keeps them to the
-# eye in a quarter of that, which a phone's first visit needs. Clips become Ogg Opus, a tenth
+# and paper whose grain costs lossless WebP 430 kB; lossy WebP at quality 85 keeps them to the
+# eye in a fifth of that, which a phone's first visit needs. Clips become Ogg Opus, a tenth
 # of the WAVE bytes, which every current browser decodes through Web Audio. A file newer than
 # its source and this script is kept, so a second run costs nothing; the output never varies.
 set -euo pipefail
@@ -25,7 +25,7 @@ for bitmap in "$resources"/bitmaps/*.bmp; do
     [ "$out/art/$id.webp" -nt "$bitmap" ] && [ "$out/art/$id.webp" -nt "$0" ] && continue
     convert "$bitmap" "$work/$id.png"
     case $id in
-    48 | 100) encoding=(-q 90 -m 6 -sharp_yuv) ;;
+    48 | 100) encoding=(-q 85 -m 6 -sharp_yuv) ;;
     *) encoding=(-lossless -exact -z 9) ;;
     esac
     cwebp -quiet "${encoding[@]}" -metadata none "$work/$id.png" -o "$out/art/$id.webp"

@@ -67,13 +67,21 @@ async function drawn(panel) {
 }
 
 // Once the first frame is drawn, every other picture is fetched, so that a pressed face, a
-// miss's part of the figure or an opened panel shows at once.
-function fetchTheOtherPictures() {
-    for (const picture of document.querySelectorAll('img[loading="lazy"]')) {
-        picture.loading = "eager";
+// miss's part of the figure or an opened panel's background shows at once: a few at a time,
+// each batch a short task, so that the page answers a tap meanwhile.
+async function fetchTheOtherPictures() {
+    const pictures = [...document.images];
+    const waiting = pictures.filter((picture) => !picture.complete);
+    const placed = new Set(pictures.map((picture) => picture.getAttribute("src")));
+    const backgrounds = bitmapIds.map(bitmapUrl).filter((url) => !placed.has(url));
+    for (let at = 0; at < waiting.length; at += 8) {
+        await new Promise((resolve) => setTimeout(resolve));
+        for (const picture of waiting.slice(at, at + 8)) {
+            picture.loading = "eager";
+        }
     }
-    for (const id of bitmapIds) {
-        new Image().src = bitmapUrl(id);
+    for (const url of backgrounds) {
+        new Image().src = url;
     }
 }
 
@@ -110,7 +118,7 @@ async function play() {
     game.start();
     wireLetterPad(document.getElementById("letter-pad"), (tile) => pressTile(tile, game));
     await drawn(document.getElementById("panel-main"));
-    setTimeout(fetchTheOtherPictures);
+    fetchTheOtherPictures();
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }

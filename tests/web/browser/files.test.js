@@ -152,11 +152,9 @@ function storedFiles(page) {
             open.onsuccess = () => resolve(open.result);
         });
         const store = db.transaction("FILE_DATA").objectStore("FILE_DATA");
-        const [keys, records] = await Promise.all(
-            [store.getAllKeys(), store.getAll()].map(
-                (request) => new Promise((resolve) => (request.onsuccess = () => resolve(request.result))),
-            ),
-        );
+        const answer = (request) =>
+            new Promise((resolve) => (request.onsuccess = () => resolve(request.result)));
+        const [keys, records] = await Promise.all([store.getAllKeys(), store.getAll()].map(answer));
         db.close();
         const files = {};
         keys.forEach((key, at) => {

@@ -2,7 +2,7 @@
 // throttled network and processor) and its desktop profile, the page served by Python's
 // http.server on 127.0.0.1 as a plain static host would: no compression, no cache headers.
 // Each profile runs RUNS times in a fresh browser profile; each figure is the median.
-// Usage: node tests/web/browser/lighthouse.js [RUNS]   (default 3)
+// Usage: node tests/web/browser/lighthouse.js [RUNS [FOLDER]]   (default 3 runs of dist/web/)
 import { execFile, spawn } from "node:child_process";
 import fs from "node:fs/promises";
 import os from "node:os";
@@ -12,6 +12,7 @@ import { fileURLToPath } from "node:url";
 import { chromiumFlags, chromiumPath, pageFolder } from "./harness.js";
 
 const runs = Number(process.argv[2] ?? 3);
+const folder = path.resolve(process.argv[3] ?? pageFolder);
 const here = path.dirname(fileURLToPath(import.meta.url));
 const lighthouseFolder = path.join(here, "../node_modules/lighthouse");
 const lighthouseCli = path.join(lighthouseFolder, "cli/index.js");
@@ -30,7 +31,7 @@ const goals = {
 async function servePage() {
     const server = spawn(
         "python3",
-        ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", pageFolder],
+        ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder],
         { stdio: ["ignore", "pipe", "ignore"] },
     );
     const port = await new Promise((resolve, reject) => {
@@ -47,8 +48,8 @@ async function servePage() {
 
 // One audit in a browser of its own (Lighthouse starts Chromium through chrome-launcher,
 // which finds it by CHROME_PATH and adds its own flags against background networking).
-async function audit(url, profileArgs, folder, index) {
-    const report = path.join(folder, `report-${index}.json`);
+async function audit(url, profileArgs, index) {
+    const report = path.join(reports, `report-${index}.json`);
     await promisify(execFile)(
         process.execPath,
         [
@@ -123,7 +124,7 @@ function verdict(key, profile, value, scoreLimit) {
     return value <= goals[key];
 }
 
-const folder = await fs.mkdtemp(path.join(os.tmpdir(), "tallyrope-lighthouse-"));
+const reports = await fs.mkdtemp(path.join(os.tmpdir(), "tallyrope-lighthouse-"));
 const server = await servePage();
 const results = { phone: [], desktop: [] };
 const left = new Set();
@@ -135,23 +136,24 @@ try {
     for (let run = 0; run < runs; run++) {
         // Interleaved, so a busy spell of the shared machine falls on both profiles alike.
         for (const [profile, args] of Object.entries(profiles)) {
-            const result = await audit(server.url, args, folder, index++);
+            const result = await audit(server.url, args, index++);
             for (const url of departures(result, new URL(server.url).origin)) left.add(url);
             for (const warning of result.runWarnings) warnings.add(warning);
             for (const id of broken(result)) unmade.add(id);
             environment ??= result.environment;
-            results[profile].push({ ...figures(result), benchmark: result.environment.benchmarkIndex });
+            const benchmark = result.environment.benchmarkIndex;
+            results[profile].push({ ...figures(result), benchmark });
         }
     }
 } finally {
     server.close();
-    await fs.rm(folder, { recursive: true, force: true });
+    await fs.rm(reports, { recursive: true, force: true });
 }
 
 const { version } = JSON.parse(await fs.readFile(path.join(lighthouseFolder, "package.json")));
 console.log(
     `Lighthouse ${version}` +
-        ` on ${environment.hostUserAgent.match(/Chrome\/[\d.]+/)[0]}, the page served by` +
+        ` on ${environment.hostUserAgent.match(/Chrome\/[\d.]+/)[0]}, ${folder} served by` +
         ` Python's http.server on 127.0.0.1; median of ${runs} runs each (lowest to highest)`,
 );
 console.log(`${"".padEnd(26)}${"phone".padEnd(32)}${"desktop".padEnd(32)}goal`);
@@ -180,7 +182,9 @@ console.log(
         ` processor benchmark of this machine: ${median(results.phone.map((r) => r.benchmark))}` +
         ` (load ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores)`,
 );
-if (unmade.size > 0) console.log(`diagnostics Lighthouse could not make: ${[...unmade].join(", ")}`);
+if (unmade.size > 0) {
+    console.log(`diagnostics Lighthouse could not make: ${[...unmade].join(", ")}`);
+}
 // Lighthouse warns, for one, when the shared machine is too busy for its processor model.
 for (const warning of warnings) console.log(`Lighthouse warned: ${warning.split(". ")[0]}.`);
 for (const url of left) console.log(`a request left the machine: ${url}`);

@@ -178,7 +178,7 @@ for (const [label, key, shown, scoreLimit] of rows) {
     console.log(line + goalText);
 }
 console.log(
-    `${missed === 0 ? "every goal met" : `${missed} goals missed (marked !)`}; Lighthouse's` +
+    `${missed === 0 ? "every goal met" : `goals missed: ${missed} (marked !)`}; Lighthouse's` +
         ` processor benchmark of this machine: ${median(results.phone.map((r) => r.benchmark))}` +
         ` (load ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores)`,
 );

@@ -61,7 +61,8 @@ function fit() {
 }
 
 async function drawn(panel) {
-    const pictures = [...panel.querySelectorAll("img")].filter((p) => p.checkVisibility());
+    const shown = (picture) => picture.checkVisibility?.() ?? picture.offsetParent !== null;
+    const pictures = [...panel.querySelectorAll("img")].filter(shown);
     await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
     await new Promise((resolve) => requestAnimationFrame(resolve));
 }

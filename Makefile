@@ -93,9 +93,11 @@ bench-sdl:
 	cmake --build build-bench -j $(JOBS) --target tallyrope puzzle_store
 	bench/sdl/desktop_costs.sh build-bench
 
-# The page's first visit in headless Chromium: bytes by kind, time to its first frame and click.
+# The page's first visit in headless Chromium: bytes by kind, time to its first frame and click;
+# then Lighthouse's scores and timings on its phone and desktop profiles, median of three.
 bench-web: web
 	node tests/web/browser/bench.js
+	node tests/web/browser/lighthouse.js
 
 # Every reader and a whole session under libFuzzer, FUZZ_SECONDS each, built with clang.
 fuzz:

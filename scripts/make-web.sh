@@ -18,9 +18,27 @@ done
 # art/ and clips/ take a while to make, so they stay from one build to the next.
 mkdir -p "$out"
 find "$out" -mindepth 1 -maxdepth 1 ! -name art ! -name clips ! -name icons -exec rm -rf {} +
-cp "$root"/frontends/web/page/* "$out/"
-cp "$program/tallyrope.js" "$program/tallyrope.wasm" "$store" "$out/"
+page=$root/frontends/web/page
+find "$page" -maxdepth 1 -type f ! -name '*.js' -exec cp {} "$out/" \;
+cp "$program/tallyrope.wasm" "$store" "$out/"
 "$root/scripts/web-assets.sh" "$out"
+
+# A phone's first visit waits for every byte of the JavaScript, which hosts do not always
+# compress. esbuild (pinned in tests/web/package-lock.json) joins the page's modules into
+# main.js and the service worker's into sw.js, without their comments and blank space but with
+# their names, so that a stack trace still reads: fetched one import after another, each level
+# of imports would cost a round trip, and on a host without HTTP/2 each module a connection.
+# The emscripten glue, minified with short names, is a third smaller.
+esbuild=$root/tests/web/node_modules/.bin/esbuild
+[ -x "$esbuild" ] || { echo "make-web: missing $esbuild (scripts/install-deps.sh web)" >&2; exit 1; }
+for entry in main.js sw.js; do
+    (cd "$root" && "$esbuild" "$page/$entry" --bundle --format=esm --target=es2022 \
+        --minify-whitespace --minify-syntax --log-level=warning --outfile="$out/$entry")
+done
+"$esbuild" "$program/tallyrope.js" --minify --log-level=warning --outfile="$out/tallyrope.js"
+for script in main.js sw.js tallyrope.js; do
+    node --check "$out/$script"
+done
 "$root/scripts/copy-guide.sh" "$out"
 
 # A new build gets a cache of its own in returning players' browsers.

@@ -21,6 +21,7 @@ export function clipUrl(id) {
     return `clips/${id}.opus`;
 }
 
+// The page's modules reach the browser joined into main.js (scripts/make-web.sh).
 const pageShell = [
     "./",
     "index.html",
@@ -31,19 +32,6 @@ const pageShell = [
     "style.css",
     "touch.css",
     "main.js",
-    "screen.js",
-    "parts.js",
-    "layout.js",
-    "input.js",
-    "edit_boxes.js",
-    "code_page.js",
-    "names.js",
-    "sound.js",
-    "dialogs.js",
-    "files.js",
-    "file_bar.js",
-    "game.js",
-    "assets.js",
 ];
 
 export const pageFiles = [...pageShell, ...bitmapIds.map(bitmapUrl), ...clipIds.map(clipUrl)];

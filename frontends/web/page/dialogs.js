@@ -3,24 +3,32 @@
 const messageBox = () => document.getElementById("message-box");
 const waiting = [];
 
+let shown = null;
+
 function showNext() {
     const box = messageBox();
     if (box.open || waiting.length === 0) {
         return;
     }
-    const { text, caption } = waiting.shift();
-    document.getElementById("message-box-caption").textContent = caption;
-    document.getElementById("message-box-text").textContent = text;
+    shown = waiting.shift();
+    document.getElementById("message-box-caption").textContent = shown.caption;
+    document.getElementById("message-box-text").textContent = shown.text;
     box.showModal();
 }
 
 export function setUpDialogs() {
-    messageBox().addEventListener("close", showNext);
+    messageBox().addEventListener("close", () => {
+        shown?.closed();
+        showNext();
+    });
 }
 
+// Resolves once the player has closed this message.
 export function showMessage(text, caption) {
-    waiting.push({ text, caption });
-    showNext();
+    return new Promise((closed) => {
+        waiting.push({ text, caption, closed });
+        showNext();
+    });
 }
 
 export function anyDialogOpen() {

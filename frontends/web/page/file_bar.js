@@ -1,6 +1,7 @@
 // Export and Import, below the game: the same OnLoad.dat and TRStats.dat the desktop programs
 // keep, carried between the browser and the other systems, and a TRC_CONFIG.INI brought in.
-import { confirm } from "./dialogs.js";
+import { confirm, showMessage } from "./dialogs.js";
+import { refusedStorage } from "./files.js";
 
 // Where the core looks for a file being imported.
 const importFolder = "/import";
@@ -14,7 +15,10 @@ function download(name, bytes) {
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
 
-// Saves as a quit does, hands both files over, and starts afresh from them.
+const keptInExport = `${refusedStorage} The exported files hold them.`;
+const notImported = `${refusedStorage} The imported file was not taken; nothing was changed.`;
+
+// Saves as a quit does, hands both files over, and starts afresh from what the browser keeps.
 async function exportFiles(game, files) {
     game.sessionEnds();
     for (const name of ["OnLoad.dat", "TRStats.dat"]) {
@@ -23,7 +27,9 @@ async function exportFiles(game, files) {
             download(name, bytes);
         }
     }
-    await files.flush();
+    if (!(await files.flush())) {
+        await showMessage(keptInExport, "Tallyrope");
+    }
     location.reload();
 }
 
@@ -39,15 +45,24 @@ async function importChosen(game, files, module, file) {
     }
     module.FS.writeFile(importFile, bytes);
     const kind = game.checkImport();
+    let replace;
     if (kind === imported.puzzles && (await confirm("confirm-box", "replace"))) {
-        game.replacePuzzles();
+        replace = () => game.replacePuzzles();
     } else if (kind === imported.consoleLocks && (await confirm("locks-box", "replace"))) {
-        game.sessionEnds();
-        files.write(configurationFile, bytes);
+        replace = () => files.write(configurationFile, bytes);
     } else {
         return;
     }
-    await files.flush();
+    // What the browser refuses to store is taken back, so that the files the game starts
+    // from again are the run's own, saved as a quit saves them.
+    game.sessionEnds();
+    const saved = files.snapshot();
+    replace();
+    if (!(await files.flush())) {
+        files.restore(saved);
+        await files.flush();
+        await showMessage(notImported, "Tallyrope");
+    }
     location.reload();
 }
 

@@ -3,10 +3,18 @@
 // records IDBFS reads.
 const folder = "/tallyrope";
 
+export const refusedStorage =
+    "This browser would not store your puzzles and scores (its storage may be full or turned off).";
+
 export class DataFolder {
-    constructor(module) {
+    // `toldSaving` hears "saving" as a flush begins, then "saved" once the folder is stored, or
+    // "unsaved" when the browser refused it.
+    constructor(module, toldSaving = () => {}) {
         this.fs = module.FS;
         this.stored = [];
+        this.toldSaving = toldSaving;
+        this.flushing = 0;
+        this.keepAsked = false;
     }
 
     load() {
@@ -53,30 +61,85 @@ export class DataFolder {
 
     // Every flush writes the whole folder (four small files) in one transaction, begun at
     // once: the tab may be gone a moment after a click, and nothing may wait behind a read.
-    // Files removed since the last flush are deleted in the same transaction.
-    flush() {
-        const idbfs = this.fs.filesystems.IDBFS;
-        const database = idbfs.dbs[folder];
+    // Files removed since the last stored flush are deleted in the same transaction. A flush
+    // the browser refuses (a full quota, say) changes nothing there, so the next one writes
+    // and deletes it all again. Resolves to whether the folder was stored.
+    async flush() {
+        const database = this.fs.filesystems.IDBFS.dbs[folder];
         if (database === undefined) {
-            return Promise.resolve();
+            this.toldSaving("unsaved");
+            return false;
         }
-        const transaction = database.transaction([idbfs.DB_STORE_NAME], "readwrite");
-        const store = transaction.objectStore(idbfs.DB_STORE_NAME);
         const files = this.filePaths();
-        for (const path of files) {
-            idbfs.loadLocalEntry(path, (error, entry) => error || store.put(entry, path));
+        this.askToKeep(files);
+        this.flushing += 1;
+        this.toldSaving("saving");
+        const stored = await this.written(database, files);
+        this.flushing -= 1;
+        if (stored) {
+            this.stored = files;
         }
-        for (const path of this.stored) {
-            if (!files.includes(path)) {
-                store.delete(path);
+        this.toldSaving(!stored ? "unsaved" : this.flushing > 0 ? "saving" : "saved");
+        return stored;
+    }
+
+    written(database, files) {
+        const idbfs = this.fs.filesystems.IDBFS;
+        let transaction;
+        try {
+            transaction = database.transaction([idbfs.DB_STORE_NAME], "readwrite");
+            const store = transaction.objectStore(idbfs.DB_STORE_NAME);
+            for (const path of files) {
+                idbfs.loadLocalEntry(path, (error, entry) => {
+                    if (error) throw error;
+                    store.put(entry, path);
+                });
+            }
+            for (const path of this.stored) {
+                if (!files.includes(path)) {
+                    store.delete(path);
+                }
+            }
+            transaction.commit?.();
+        } catch {
+            try {
+                transaction?.abort();
+            } catch {
+                // Ended already.
+            }
+            return Promise.resolve(false);
+        }
+        return new Promise((resolve) => {
+            transaction.oncomplete = () => resolve(true);
+            transaction.onabort = () => resolve(false);
+        });
+    }
+
+    // By default a browser may delete a site's storage when the device runs short of space,
+    // or after weeks without a visit; the first time the game writes its folder it asks to
+    // keep it. The browser decides, asking the player or not; the game plays either way.
+    askToKeep(files) {
+        if (this.keepAsked || files.length === 0) {
+            return;
+        }
+        this.keepAsked = true;
+        navigator.storage?.persist?.().catch(() => {});
+    }
+
+    // The folder's files and their bytes, to be put back by restore().
+    snapshot() {
+        return new Map(this.filePaths().map((path) => [path, this.fs.readFile(path)]));
+    }
+
+    restore(snapshot) {
+        for (const path of this.filePaths()) {
+            if (!snapshot.has(path)) {
+                this.fs.unlink(path);
             }
         }
-        this.stored = files;
-        transaction.commit?.();
-        return new Promise((resolve) => {
-            transaction.oncomplete = resolve;
-            transaction.onabort = resolve;
-        });
+        for (const [path, bytes] of snapshot) {
+            this.fs.writeFile(path, bytes);
+        }
     }
 
     filePaths() {
@@ -86,13 +149,14 @@ export class DataFolder {
             .filter((path) => this.fs.isFile(this.fs.stat(path).mode));
     }
 
-    // A first visit plays the shipped puzzles, as the desktop programs' first start does.
-    async seed() {
+    // A first visit plays the shipped puzzles, as the desktop programs' first start does;
+    // `shipped` is the page's request for them, made while the program loaded.
+    async seed(shipped) {
         if (this.read("OnLoad.dat") !== null || this.read("TRData.dat") !== null) {
             return;
         }
-        const response = await fetch("OnLoad.dat");
-        if (response.ok) {
+        const response = await shipped;
+        if (response?.ok) {
             this.write("OnLoad.dat", new Uint8Array(await response.arrayBuffer()));
         }
     }

@@ -4,7 +4,7 @@ import { bitmapIds, bitmapUrl } from "./assets.js";
 import { setUpDialogs, showMessage } from "./dialogs.js";
 import { EditBoxes } from "./edit_boxes.js";
 import { wireFileBar } from "./file_bar.js";
-import { DataFolder } from "./files.js";
+import { DataFolder, refusedStorage } from "./files.js";
 import { gameOf } from "./game.js";
 import { wireInput } from "./input.js";
 import { wireLayout, wireParts } from "./layout.js";
@@ -12,6 +12,18 @@ import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
 
 const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
+
+// The notice at the end of a run says that the files are saved only once the browser has
+// stored them.
+const endedNotices = {
+    saving: "Tallyrope has ended. Saving your puzzles and scores\u2026",
+    saved: "Tallyrope has ended. Your puzzles and scores are saved.",
+    unsaved: `Tallyrope has ended. ${refusedStorage}`,
+};
+
+function tellSaving(state) {
+    document.querySelector("#ended p").textContent = endedNotices[state];
+}
 
 let folder = null;
 let game = null;
@@ -40,19 +52,53 @@ window.tallyrope = {
 };
 
 async function drawn(panel) {
-    const pictures = [...panel.querySelectorAll("img")];
+    const shown = (picture) => picture.checkVisibility?.() ?? picture.offsetParent !== null;
+    const pictures = [...panel.querySelectorAll("img")].filter(shown);
     await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
     await new Promise((resolve) => requestAnimationFrame(resolve));
+}
+
+// Once the first frame is drawn, every other picture is fetched, so that a pressed face, a
+// miss's part of the figure or an opened panel's background shows at once: a few at a time,
+// each batch a short task, so that the page answers a tap meanwhile.
+async function fetchTheOtherPictures() {
+    const pictures = [...document.images];
+    const waiting = pictures.filter((picture) => !picture.complete);
+    const placed = new Set(pictures.map((picture) => picture.getAttribute("src")));
+    const backgrounds = bitmapIds.map(bitmapUrl).filter((url) => !placed.has(url));
+    for (let at = 0; at < waiting.length; at += 8) {
+        await new Promise((resolve) => setTimeout(resolve));
+        for (const picture of waiting.slice(at, at + 8)) {
+            picture.loading = "eager";
+        }
+    }
+    for (const url of backgrounds) {
+        new Image().src = url;
+    }
+}
+
+// tallyrope.js loads beside the modules, so that neither waits for the other; it has run
+// once it defines createTallyrope.
+function programLoaded() {
+    if (window.createTallyrope !== undefined) {
+        return Promise.resolve();
+    }
+    const script = document.getElementById("program");
+    return new Promise((resolve, reject) => {
+        script.addEventListener("load", resolve);
+        script.addEventListener("error", reject);
+    });
 }
 
 async function play() {
     const sounds = new SoundPlayer();
     const stage = document.getElementById("stage");
     const screen = new Screen(stage, sounds, new EditBoxes(() => sounds.play("beep")));
+    await programLoaded();
     const module = await window.createTallyrope({ page: screen });
-    folder = new DataFolder(module);
+    folder = new DataFolder(module, tellSaving);
     await folder.open();
-    await folder.seed();
+    await folder.seed(shippedStore);
     game = gameOf(module, folder);
     wireInput(stage, game);
     wireFileBar(game, folder, module);
@@ -64,6 +110,7 @@ async function play() {
     game.start();
     wireParts();
     await drawn(document.getElementById("panel-main"));
+    fetchTheOtherPictures();
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }
@@ -74,12 +121,10 @@ function refuse() {
     signalReady();
 }
 
-// The pictures are fetched while the core loads, not once it has made the controls; the
-// panels' images then find them in the page's memory cache.
-for (const id of bitmapIds) {
-    new Image().src = bitmapUrl(id);
-}
-
+// Only a first visit needs the shipped puzzles, but asked for only once the program has
+// loaded and found the folder empty, they would delay that visit by a round trip; later
+// visits find them in the service worker's cache.
+const shippedStore = fetch("OnLoad.dat").catch(() => null);
 setUpDialogs();
 wireLayout();
 document.querySelector("#ended button").addEventListener("click", () => location.reload());

@@ -33,8 +33,11 @@ function withoutPrefixes(text) {
     return text.replace(/&(.?)/gs, "$1");
 }
 
+// A picture not on show (a pressed face, a part of the figure, a closed panel's) waits until
+// the first frame is drawn, so that the frame's own pictures have the network to themselves.
 function image(bitmap) {
     const picture = document.createElement("img");
+    picture.loading = "lazy";
     picture.src = bitmapUrl(bitmap);
     picture.alt = "";
     picture.draggable = false;

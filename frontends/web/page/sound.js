@@ -1,17 +1,17 @@
 // The clips through Web Audio: each fetched and decoded when first asked for, then kept; one
 // plays at a time, a new clip cutting the one playing. Browsers keep audio silent until the
-// player first taps or types, so that event resumes it.
+// player first taps or types, so the audio context is made at that event: made sooner it
+// would only wait, and making it opens the audio device, a long pause in the page's start.
 import { clipUrl } from "./assets.js";
 
 export class SoundPlayer {
     constructor() {
-        this.context = new AudioContext();
+        this.context = null;
         this.playing = null;
         this.asked = 0;
         this.clips = new Map();
-        this.unlocked = false;
         const unlock = () => {
-            this.unlocked = true;
+            this.context ??= new AudioContext();
             this.context.resume();
         };
         for (const event of ["pointerdown", "keydown"]) {
@@ -29,13 +29,16 @@ export class SoundPlayer {
     }
 
     async play(id) {
+        if (this.context === null) {
+            return;
+        }
         if (!this.clips.has(id)) {
             this.clips.set(id, this.decode(id));
         }
         const ticket = ++this.asked;
         const buffer = await this.clips.get(id);
         // The tap that unlocks the sound is also the first to make one.
-        if (this.unlocked && this.context.state === "suspended") {
+        if (this.context.state === "suspended") {
             await this.context.resume();
         }
         // A clip asked for later has cut this one, even if it was ready first.

@@ -1,5 +1,6 @@
 // Carrying the files between systems: Export downloads the bytes the desktop programs keep,
-// Import takes a store or a plain database back, and refuses anything else untouched.
+// Import takes a store or a plain database back, and refuses anything else untouched; and what
+// the browser refuses to store.
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs/promises";
@@ -164,4 +165,82 @@ test("Import takes a TRC_CONFIG.INI that yields both locks, and the console open
     assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
     await clickControl(page, 5350);
     assert.ok(await isShown(page, "#panel-console"), "the console opens");
+});
+
+// From now on the browser refuses every IndexedDB write of the page, as it does once the
+// site's quota is full: a transaction asked to commit its writes aborts instead.
+function refuseWrites(page, refusing = true) {
+    return page.evaluate((refusing) => {
+        window.writesRefused = refusing;
+        if (window.commitAsked) return;
+        window.commitAsked = IDBTransaction.prototype.commit;
+        IDBTransaction.prototype.commit = function () {
+            if (window.writesRefused) this.abort();
+            else window.commitAsked.call(this);
+        };
+    }, refusing);
+}
+
+// The folder's records as IndexedDB holds them: file name and text.
+function storedFiles(page) {
+    return page.evaluate(async () => {
+        const db = await new Promise((resolve) => {
+            const open = indexedDB.open("/tallyrope");
+            open.onsuccess = () => resolve(open.result);
+        });
+        const store = db.transaction("FILE_DATA").objectStore("FILE_DATA");
+        const answer = (request) =>
+            new Promise((resolve) => (request.onsuccess = () => resolve(request.result)));
+        const [keys, records] = await Promise.all([store.getAllKeys(), store.getAll()].map(answer));
+        db.close();
+        const files = {};
+        keys.forEach((key, at) => {
+            if (records[at].contents) {
+                files[key.split("/").pop()] = String.fromCharCode(...records[at].contents);
+            }
+        });
+        return files;
+    });
+}
+
+test("an Import the browser will not store says so, and the puzzles and scores stay as they were", async () => {
+    const page = await openGame(session);
+    await seedGame(page);
+    await refuseWrites(page);
+    await importFile(page, "TRData.dat", "SEA LION;Big seal:");
+    await page.waitForSelector("#confirm-box[open]");
+    await page.click("#confirm-box button[value='replace']");
+    await page.waitForSelector("#message-box[open]");
+    assert.equal(
+        await page.$eval("#message-box-text", (e) => e.textContent.trim()),
+        "This browser would not store your puzzles and scores (its storage may be full or turned off). The imported file was not taken; nothing was changed.",
+    );
+    assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
+    assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
+
+    await Promise.all([page.waitForNavigation(), page.click("#message-box button")]);
+    await page.evaluate(() => window.tallyrope.ready);
+    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:");
+    assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
+    assert.equal(await readFile(page, "TRStats.dat"), "120 3 2 40 1 5");
+});
+
+test("a flush the browser refuses is not called saved, and the next one stores the folder", async () => {
+    const page = await openGame(session);
+    await seedGame(page);
+    await refuseWrites(page);
+    await page.evaluate(() => window.tallyrope.files.remove("TRC_CONFIG.INI"));
+    assert.equal(await page.evaluate(() => window.tallyrope.flush()), false);
+    await clickControl(page, 4300);
+    await page.waitForFunction(() =>
+        document.querySelector("#ended").textContent.includes("would not store"),
+    );
+    assert.ok("TRC_CONFIG.INI" in (await storedFiles(page)), "nothing was stored");
+
+    await refuseWrites(page, false);
+    assert.equal(await page.evaluate(() => window.tallyrope.flush()), true);
+    const stored = await storedFiles(page);
+    assert.deepEqual(Object.keys(stored).sort(), ["OnLoad.dat", "TRData.dat", "TRStats.dat"]);
+    assert.equal(stored["TRData.dat"], "Data purged...");
+    assert.match(await page.$eval("#ended", (e) => e.textContent), /scores are saved\./);
 });

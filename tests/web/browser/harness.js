@@ -8,7 +8,7 @@ import { fileURLToPath } from "node:url";
 import { after, afterEach, before } from "node:test";
 import puppeteer from "puppeteer-core";
 
-const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
+export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../..");
 export const pageFolder = path.join(repository, "dist/web");
 
 const contentTypes = {
@@ -65,23 +65,28 @@ export async function serveFolder(folder, served = () => {}) {
     };
 }
 
+export const chromiumPath = "/usr/bin/chromium";
+
+// Headless as root, without a GPU, and without reaching out to a network this machine lacks.
+export const chromiumFlags = [
+    "--headless",
+    "--no-sandbox",
+    "--disable-gpu",
+    "--disable-quic",
+    "--no-first-run",
+    "--disable-background-networking",
+    "--disable-component-update",
+    "--disable-sync",
+    "--autoplay-policy=no-user-gesture-required",
+];
+
 export async function launchChromium() {
     const profile = await fs.mkdtemp(path.join(os.tmpdir(), "tallyrope-chromium-"));
     const browser = await puppeteer.launch({
-        executablePath: "/usr/bin/chromium",
+        executablePath: chromiumPath,
         headless: true,
         userDataDir: profile,
-        args: [
-            "--headless",
-            "--no-sandbox",
-            "--disable-gpu",
-            "--disable-quic",
-            "--no-first-run",
-            "--disable-background-networking",
-            "--disable-component-update",
-            "--disable-sync",
-            "--autoplay-policy=no-user-gesture-required",
-        ],
+        args: chromiumFlags,
     });
     return {
         browser,

@@ -40,6 +40,12 @@ const phone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 async function quitAndExpectWindowsBytes(page, tap, stats) {
     await tap("#c4300");
     await page.waitForSelector("#ended", { visible: true });
+    // Said once the browser has stored them.
+    await page.waitForFunction(() =>
+        /Tallyrope has ended\. Your puzzles and scores are saved\./.test(
+            document.querySelector("#ended").textContent,
+        ),
+    );
     assert.equal(await readFile(page, "TRData.dat"), "Data purged...");
     assert.equal(await readFile(page, "OnLoad.dat"), asText(storedPuzzle));
     assert.equal(await readFile(page, "TRStats.dat"), stats);
@@ -61,10 +67,6 @@ test("a round won by clicks, then Quit, saves as the Windows program does; Play 
     assert.ok(await isShown(page, "#c3820"), "the win bubble");
 
     await quitAndExpectWindowsBytes(page, (selector) => page.click(selector), "190 4 2 40 1 5");
-    assert.match(
-        await page.$eval("#ended", (e) => e.textContent),
-        /Tallyrope has ended\. Your puzzles and scores are saved\./,
-    );
 
     const [button] = await page.$$(
         "xpath/.//*[@id='ended']//button[normalize-space()='Play again']",

@@ -280,7 +280,14 @@ test("in both layouts Tab and a screen reader go through the game as the screen 
     }
 });
 
-// At one CSS pixel per picture pixel the panels show the art's own colours.
+// At one CSS pixel per picture pixel the panels show the art's own colours; the two large
+// backgrounds, lossy, within a few steps of them.
+function assertNear(actual, expected) {
+    const channels = (colour) => [0, 2, 4].map((at) => parseInt(colour.slice(at, at + 2), 16));
+    const [a, e] = [channels(actual), channels(expected)];
+    assert.ok(a.every((value, i) => Math.abs(value - e[i]) <= 8), `${actual} is not near ${expected}`);
+}
+
 test("each panel shows its background's colours, a held button its pressed face, and a press slid off it nothing", async () => {
     const page = await openGame(session, { width: 900, height: 800 });
     await seedGame(page);
@@ -303,8 +310,8 @@ test("each panel shows its background's colours, a held button its pressed face,
             Math.round(panel.y + y),
         );
 
-    assert.equal(await colourAt(main, 3, 600), "6e492a");
-    assert.equal(await colourAt(main, 578, 497), "b0804c");
+    assertNear(await colourAt(main, 3, 600), "6e492a");
+    assertNear(await colourAt(main, 578, 497), "b0804c");
     assert.equal(await colourAt(main, 470, 590), "c0c0c0");
     assert.equal(await colourAt(main, 761 + 51, 329 + 14), "ae9077");
 
@@ -334,5 +341,5 @@ test("each panel shows its background's colours, a held button its pressed face,
 
     await clickControl(page, 5350);
     const consolePanel = await origin("#panel-console");
-    assert.equal(await colourAt(consolePanel, 300, 20), "341f11");
+    assertNear(await colourAt(consolePanel, 300, 20), "341f11");
 });

@@ -10,6 +10,7 @@ import {
     openGame,
     pageFolder,
     readFile,
+    repository,
     seedGame,
     serveFolder,
     sessionPerFile,
@@ -91,7 +92,9 @@ test("a second tab says the game runs in another tab and touches no file", async
 });
 
 test("the page can be installed, and its service worker keeps every file, so it starts with the server gone", async () => {
-    const { pageFiles } = await import(pathToFileURL(path.join(pageFolder, "assets.js")));
+    // The list the service worker is built with; the page's modules reach it joined.
+    const assets = path.join(repository, "frontends/web/page/assets.js");
+    const { pageFiles } = await import(pathToFileURL(assets));
     const shipped = (await fs.readdir(pageFolder, { recursive: true, withFileTypes: true }))
         .filter((entry) => entry.isFile())
         .map((entry) =>

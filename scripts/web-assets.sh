@@ -39,6 +39,8 @@ for clip in "$resources"/sounds/*.wav; do
         "$out/clips/$id.opus"
 done
 
+# The tab's icon is the small one drawn for 32 pixels; the manifest's are made from the drawing.
+cp "$resources/icon/hicolor/32x32/apps/tallyrope.png" "$out/icons/tallyrope-32.png"
 icon=$resources/icon/hicolor/scalable/apps/tallyrope.svg
 for size in 192 512; do
     [ "$out/icons/tallyrope-$size.png" -nt "$icon" ] && continue

@@ -30,7 +30,6 @@ const pageShell = [
     "OnLoad.dat",
     "manifest.webmanifest",
     "style.css",
-    "touch.css",
     "main.js",
 ];
 

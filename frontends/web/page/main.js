@@ -51,11 +51,20 @@ window.tallyrope = {
     flush: () => folder?.flush() ?? Promise.resolve(),
 };
 
+// The panel's pictures decoded and painted: its images, and the art its layout paints behind
+// them (the panel's background, or the touch layout's chalkboard).
 async function drawn(panel) {
-    const shown = (picture) => picture.checkVisibility?.() ?? picture.offsetParent !== null;
+    const shown = (element) => element.checkVisibility?.() ?? element.offsetParent !== null;
+    const painted = [panel, ...panel.querySelectorAll(".part")].filter(shown);
+    const backgrounds = painted
+        .map((element) => getComputedStyle(element).backgroundImage)
+        .filter((image) => image.startsWith('url("'))
+        .map((image) => Object.assign(new Image(), { src: image.slice(5, -2) }));
     const pictures = [...panel.querySelectorAll("img")].filter(shown);
-    await Promise.all(pictures.map((picture) => picture.decode().catch(() => {})));
-    await new Promise((resolve) => requestAnimationFrame(resolve));
+    await Promise.all(
+        [...pictures, ...backgrounds].map((picture) => picture.decode().catch(() => {})),
+    );
+    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
 }
 
 // Once the first frame is drawn, every other picture is fetched, so that a pressed face, a

@@ -1,7 +1,5 @@
 #include "frontends/sdl/front_end.h"
 
-#include "frontends/sdl/desktop_scale.h"
-
 namespace tallyrope {
 
 namespace {
@@ -27,8 +25,8 @@ SdlVideo::~SdlVideo() {
 }
 
 FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide,
-                   const std::string& scaleOption)
-    : scale(video.ready ? scaleForDisplay(scaleOption) : Scale()), fonts(scale),
+                   const std::string& scaleOption, UsableBounds usableBounds)
+    : scale(video.ready ? scaleForDisplay(scaleOption, usableBounds) : Scale()), fonts(scale),
       ui(fonts, sounds, scale), session(ui, random, pathsIn(dataFolder, guide)) {}
 
 } // namespace tallyrope

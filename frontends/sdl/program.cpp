@@ -70,8 +70,8 @@ class SdlWindowMaker final : public WindowMaker {
 } // namespace
 
 Program::Program(const std::string& dataFolder, const std::string& guide,
-                 const std::string& scaleOption)
-    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption)) {}
+                 const std::string& scaleOption, UsableBounds usableBounds)
+    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption, usableBounds)) {}
 
 bool Program::start() {
     if (!frontEnd_->video.ready) {

@@ -11,9 +11,10 @@ namespace tallyrope {
 class Program {
   public:
     // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
-    // `scaleOption` is --scale's value, empty to take the desktop's.
-    Program(const std::string& dataFolder, const std::string& guide,
-            const std::string& scaleOption);
+    // `scaleOption` is --scale's value, empty to take the desktop's; `usableBounds` reads the
+    // display's area that the main window must fit.
+    Program(const std::string& dataFolder, const std::string& guide, const std::string& scaleOption,
+            UsableBounds usableBounds = SDL_GetDisplayUsableBounds);
 
     // Starts the run in the Windows program's order; false when the windows cannot be made.
     bool start();

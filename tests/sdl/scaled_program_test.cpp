@@ -121,6 +121,32 @@ TEST(SdlScaleOneAndAHalf, TheSolveBoxStopsWhereItDoesAtScaleOne) {
     }
 }
 
+TEST(SdlScaleOneAndAHalf, AClickAndADragInTheSolveBoxMeetTheCharactersUnderThePointer) {
+    // The solve box's text starts at table x 151; W after W of its Liberation Sans Bold ends at
+    // 13, 25, 37, 49, 61, 73, 85, 97 ... table pixels from there. Its middle row is table y 587.
+    struct Points {
+        const char* scale;
+        int afterFive;  // table x 212
+        int afterTwo;   // 176
+        int afterEight; // 248
+        int row;
+    };
+    for (const Points& at : {Points{"2", 424, 352, 496, 1174}, Points{"1.5", 318, 264, 372, 881}}) {
+        SdlGame game(at.scale);
+        game.clickControl(id::hNewGame);
+        game.clickControl(id::hSolveMe);
+        game.typeText("WWWWWWWWWW");
+        game.click(Window::Main, {at.afterFive, at.row});
+        game.typeText("x");
+        EXPECT_EQ(game.text(id::hSolveMe), "WWWWWxWWWWW") << "at scale " << at.scale;
+        game.key(SDLK_a, KMOD_LCTRL);
+        game.typeText("WWWWWWWWWW");
+        game.drag(Window::Main, {at.afterTwo, at.row}, {at.afterEight, at.row});
+        game.typeText("x");
+        EXPECT_EQ(game.text(id::hSolveMe), "WWxWW") << "at scale " << at.scale;
+    }
+}
+
 TEST(SdlScaleTwo, TextsAreDrawnAtTwiceTheirPointSize) {
     // The phrase's Liberation Mono Bold: 19 points, 22 pixels high, at 38 points 44 pixels high
     // and 22.8 pixels a character.

@@ -12,8 +12,9 @@ case "$action" in
 start)
     mkdir -p "$state"
     rm -f "$state/display"
-    # Xvfb picks a free display number and writes it to file descriptor 3.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display.tmp" \
+    # Xvfb picks a free display number and writes it to file descriptor 3. Without -noreset it
+    # resets whenever its last client leaves, closing connections that were being made then.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display.tmp" \
         >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do

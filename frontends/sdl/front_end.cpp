@@ -16,6 +16,9 @@ SdlVideo::SdlVideo() {
     // The windows are painted in software into their own surfaces: no GL is needed.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!ready) {
+        error = SDL_GetError();
+    }
 }
 
 SdlVideo::~SdlVideo() {

@@ -24,6 +24,7 @@ struct SdlVideo {
     SdlVideo& operator=(const SdlVideo&) = delete;
     ~SdlVideo();
     bool ready = false;
+    std::string error; // SDL's, when it is not ready
 };
 
 struct FrontEnd {

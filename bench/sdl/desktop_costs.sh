@@ -160,15 +160,15 @@ printf 'Disable_Console= 0\r\nDisable_VCCntls= 0\r\n' >"$work/console/TRC_CONFIG
 start_game "$work/console" pulseaudio
 console_pid=$game
 click_at 552 587 # S/H Con Panel
-console=$(xdotool search --all --sync --onlyvisible --pid "$game" --name '^Add_Puzzles$' | head -1)
+console=$(xdotool search --all --sync --onlyvisible --pid "$game" --name '^Add_Puzzle$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$console")"
 xdotool mousemove $((X + 400)) $((Y + 330)) click 1 # the phrase box
 xdotool windowfocus --sync "$console" key alt+F4
 for _ in $(seq 50); do
-    xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzles$' >/dev/null || break
+    xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzle$' >/dev/null || break
     sleep 0.1
 done
-if xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzles$' >/dev/null; then
+if xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzle$' >/dev/null; then
     echo "Alt+F4 did not close the puzzle console" >&2
     exit 1
 fi

@@ -25,7 +25,10 @@ int fullHdDisplay(int, SDL_Rect* area) {
 // SDL's dummy video driver while it lives: unlike the offscreen one, a display someone looks at.
 class DummyVideo {
   public:
-    DummyVideo() : before_(std::getenv("SDL_VIDEODRIVER")) {
+    DummyVideo() {
+        if (const char* driver = std::getenv("SDL_VIDEODRIVER")) {
+            before_ = driver;
+        }
         setenv("SDL_VIDEODRIVER", "dummy", 1);
     }
     ~DummyVideo() {

@@ -13,8 +13,9 @@ start)
     mkdir -p "$state"
     rm -f "$state/display"
     # Xvfb picks a free display number and writes it to file descriptor 3. The screen holds the
-    # game's windows whole at 200 percent, where the main window is 1800 x 1240.
-    Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$state/display.tmp" \
+    # game's windows whole at 200 percent, where the main window is 1800 x 1240. Without -noreset
+    # it resets whenever its last client leaves, closing connections that were being made then.
+    Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp -noreset 3>"$state/display.tmp" \
         >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do

@@ -4,7 +4,8 @@
 # PulseAudio (a null sink) and ten on SDL's dummy audio, each with New Puzzle's clip still playing,
 # and whether a start right after the window disappears is refused; then, all at once over
 # IDLE_SECONDS, the processor time and the wakeups (voluntary context switches of all threads) of
-# the program idle without and with a focused edit box, and of a bare SDL window.
+# the program idle without and with a focused edit box, after the puzzle console was closed with
+# Alt+F4 while one of its boxes had the keys, and of a bare SDL window.
 # Usage: bench/sdl/desktop_costs.sh OPTIMISED_BUILD_FOLDER [IDLE_SECONDS]
 set -euo pipefail
 
@@ -32,12 +33,16 @@ g++ -O2 -o "$work/bare_sdl_window" "$root/bench/sdl/bare_sdl_window.cpp" \
     $(pkg-config --cflags --libs sdl2)
 g++ -O2 -o "$work/quit_clock" "$root/bench/sdl/quit_clock.cpp" $(pkg-config --cflags --libs x11)
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -nolisten tcp -screen 0 1920x1080x24 >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display number and writes it to file descriptor 3; it must not reset when
+# its last client leaves, or a start at that moment finds no display.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1920x1080x24 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
 servers+=($!)
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+display=$(tr -d '[:space:]' <"$work/display")
 export DISPLAY=":$display"
 
 mkdir -p "$work/pulse"
@@ -143,18 +148,39 @@ costs() {
 
 start_game "$work/idle" pulseaudio
 idle_pid=$game
-xdotool windowmove --sync "$window" 0 0 # out of the next one's way
+xdotool windowmove --sync "$window" 0 0 # out of the next ones' way
 start_game "$work/focused" pulseaudio
 focused_pid=$game
 click_at 300 587 # the solve box
+xdotool windowmove --sync "$window" 1020 0
+# The console unlocked, opened, the keys given to its phrase box, and the console closed by its
+# close request.
+mkdir -p "$work/console"
+printf 'Disable_Console= 0\r\nDisable_VCCntls= 0\r\n' >"$work/console/TRC_CONFIG.INI"
+start_game "$work/console" pulseaudio
+console_pid=$game
+click_at 552 587 # S/H Con Panel
+console=$(xdotool search --all --sync --onlyvisible --pid "$game" --name '^Add_Puzzle$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$console")"
+xdotool mousemove $((X + 400)) $((Y + 330)) click 1 # the phrase box
+xdotool windowfocus --sync "$console" key alt+F4
+for _ in $(seq 50); do
+    xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzle$' >/dev/null || break
+    sleep 0.1
+done
+if xdotool search --all --onlyvisible --pid "$game" --name '^Add_Puzzle$' >/dev/null; then
+    echo "Alt+F4 did not close the puzzle console" >&2
+    exit 1
+fi
 "$work/bare_sdl_window" &
 bare_pid=$!
 xdotool search --sync --onlyvisible --name '^bare SDL window$' >/dev/null
 # Past the start: the audio device closes after three quiet seconds, on PulseAudio's time.
 sleep 8
 
-names=("idle, no focused edit box" "idle, the solve box focused" "a bare SDL window")
-pids=("$idle_pid" "$focused_pid" "$bare_pid")
+names=("idle, no focused edit box" "idle, the solve box focused"
+    "idle, console closed from its box" "a bare SDL window")
+pids=("$idle_pid" "$focused_pid" "$console_pid" "$bare_pid")
 before=()
 for pid in "${pids[@]}"; do before+=("$(costs "$pid")"); done
 sleep "$idle_seconds"
@@ -163,7 +189,7 @@ for i in "${!pids[@]}"; do
     read -r ns0 switches0 <<<"${before[$i]}"
     read -r ns1 switches1 <<<"$(costs "${pids[$i]}")"
     awk -v name="${names[$i]}" -v ns=$((ns1 - ns0)) -v switches=$((switches1 - switches0)) \
-        'BEGIN { printf "  %-30s %8.3f ms %6d\n", name, ns / 1e6, switches }'
+        'BEGIN { printf "  %-34s %8.3f ms %6d\n", name, ns / 1e6, switches }'
 done
 for pid in "${pids[@]}"; do kill "$pid"; done
 wait "${pids[@]}" 2>/dev/null || true

@@ -65,10 +65,10 @@ DesktopScale desktopScale() {
 
 } // namespace
 
-Scale scaleForDisplay(const std::string& option) {
+Scale scaleForDisplay(const std::string& option, UsableBounds usableBounds) {
     SDL_Rect usable{};
     // Offscreen nobody looks, so any size fits.
-    if (driverIs("offscreen") || SDL_GetDisplayUsableBounds(0, &usable) != 0) {
+    if (driverIs("offscreen") || usableBounds(0, &usable) != 0) {
         usable = {};
     }
     const WindowRow& main = windowRow(Window::Main);

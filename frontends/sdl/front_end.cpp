@@ -1,7 +1,5 @@
 #include "frontends/sdl/front_end.h"
 
-#include "frontends/sdl/desktop_scale.h"
-
 namespace tallyrope {
 
 namespace {
@@ -18,6 +16,9 @@ SdlVideo::SdlVideo() {
     // The windows are painted in software into their own surfaces: no GL is needed.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!ready) {
+        error = SDL_GetError();
+    }
 }
 
 SdlVideo::~SdlVideo() {
@@ -27,8 +28,8 @@ SdlVideo::~SdlVideo() {
 }
 
 FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide,
-                   const std::string& scaleOption)
-    : scale(video.ready ? scaleForDisplay(scaleOption) : Scale()), fonts(scale),
+                   const std::string& scaleOption, UsableBounds usableBounds)
+    : scale(video.ready ? scaleForDisplay(scaleOption, usableBounds) : Scale()), fonts(scale),
       ui(fonts, sounds, scale), session(ui, random, pathsIn(dataFolder, guide)) {}
 
 } // namespace tallyrope

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frontends/sdl/bitmaps.h"
+#include "frontends/sdl/desktop_scale.h"
 #include "frontends/sdl/fonts.h"
 #include "frontends/sdl/scale.h"
 #include "frontends/sdl/sdl_ui.h"
@@ -23,13 +24,15 @@ struct SdlVideo {
     SdlVideo& operator=(const SdlVideo&) = delete;
     ~SdlVideo();
     bool ready = false;
+    std::string error; // SDL's, when it is not ready
 };
 
 struct FrontEnd {
     // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
-    // `scaleOption` is --scale's value, empty to take the desktop's.
+    // `scaleOption` is --scale's value, empty to take the desktop's; the scale steps down to fit
+    // the usable area `usableBounds` reads.
     FrontEnd(const std::string& dataFolder, const std::string& guide,
-             const std::string& scaleOption);
+             const std::string& scaleOption, UsableBounds usableBounds);
 
     SdlVideo video;
     Scale scale; // of every window and text

@@ -180,9 +180,15 @@ void windowEvent(FrontEnd& frontEnd, Window window, const SDL_WindowEvent& event
     case SDL_WINDOWEVENT_CLOSE:
         closeRequest(frontEnd.session, window);
         break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        frontEnd.ui.screen().windowMinimized[static_cast<std::size_t>(window)] = true;
+        break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        frontEnd.ui.screen().windowMinimized[static_cast<std::size_t>(window)] = false;
         frontEnd.ui.screen().touch(window);
         break;
     }

@@ -22,8 +22,10 @@ void tell(const std::string& text) {
     }
 }
 
-bool haveDisplay() {
-    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+// The X display, else the Wayland one; nullptr when there is neither.
+const char* displayName() {
+    const char* x = std::getenv("DISPLAY");
+    return x != nullptr ? x : std::getenv("WAYLAND_DISPLAY");
 }
 
 } // namespace
@@ -39,10 +41,16 @@ int main(int argc, char** argv) {
         std::fputs(usageText, stdout);
         return 0;
     }
-    if (!haveDisplay()) {
+    closeOnSignals();
+    const char* display = displayName();
+    if (display == nullptr) {
         // Nobody can see or hear it: it draws offscreen and plays to no device.
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
+    } else {
+        // A display that cannot be opened (gone, or an X server resetting as its last client
+        // left) ends the start with a message: SDL would otherwise go on offscreen, unseen.
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
     }
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
@@ -61,13 +69,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     seedStore(data, shippedFile(program, "OnLoad.dat"));
-    closeOnSignals();
 
     Program game(data, shippedFile(program, "help/pages/welcome.html"), options.scale);
+    takeSignals();
     // Once the files are saved a new start may take them while this one closes its devices.
     game.frontEnd().ui.whenSaved([&lock] { lock.reset(); });
     if (!game.start()) {
-        std::fprintf(stderr, "tallyrope: cannot open its windows: %s\n", SDL_GetError());
+        const SdlVideo& video = game.frontEnd().video;
+        std::fprintf(stderr, "tallyrope: cannot open its windows on the display %s: %s\n",
+                     display != nullptr ? display : "offscreen",
+                     video.ready ? SDL_GetError() : video.error.c_str());
         return 1;
     }
     if (!options.screenshot.empty()) {

@@ -32,7 +32,7 @@ const sigset_t& closingSignals() {
 
 // The event loop sleeps in SDL_WaitEvent, which a signal does not end: a thread of its own
 // takes the signals and wakes the loop with an event.
-void takeSignals() {
+void takeClosingSignals() {
     for (;;) {
         int signal = 0;
         if (sigwait(&closingSignals(), &signal) == 0) {
@@ -43,6 +43,9 @@ void takeSignals() {
         }
     }
 }
+
+// Caught rather than ignored, so that the programs this one starts get SIGPIPE as usual.
+void brokenPipe(int) {}
 
 // The earlier of two waits in milliseconds, -1 standing for none.
 int earlier(int first, int second) {
@@ -70,8 +73,8 @@ class SdlWindowMaker final : public WindowMaker {
 } // namespace
 
 Program::Program(const std::string& dataFolder, const std::string& guide,
-                 const std::string& scaleOption)
-    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption)) {}
+                 const std::string& scaleOption, UsableBounds usableBounds)
+    : frontEnd_(std::make_unique<FrontEnd>(dataFolder, guide, scaleOption, usableBounds)) {}
 
 bool Program::start() {
     if (!frontEnd_->video.ready) {
@@ -118,7 +121,15 @@ void closeOnSignals() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Blocked before SDL starts its threads, which inherit the mask, so only the taker sees them.
     pthread_sigmask(SIG_BLOCK, &closingSignals(), nullptr);
-    std::thread(takeSignals).detach();
+    struct sigaction pipe {};
+    pipe.sa_handler = brokenPipe;
+    sigemptyset(&pipe.sa_mask);
+    pipe.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &pipe, nullptr);
+}
+
+void takeSignals() {
+    std::thread(takeClosingSignals).detach();
 }
 
 } // namespace tallyrope

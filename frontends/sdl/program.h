@@ -11,9 +11,10 @@ namespace tallyrope {
 class Program {
   public:
     // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;
-    // `scaleOption` is --scale's value, empty to take the desktop's.
-    Program(const std::string& dataFolder, const std::string& guide,
-            const std::string& scaleOption);
+    // `scaleOption` is --scale's value, empty to take the desktop's; `usableBounds` reads the
+    // display's area that the main window must fit.
+    Program(const std::string& dataFolder, const std::string& guide, const std::string& scaleOption,
+            UsableBounds usableBounds = SDL_GetDisplayUsableBounds);
 
     // Starts the run in the Windows program's order; false when the windows cannot be made.
     bool start();
@@ -31,8 +32,13 @@ class Program {
     std::unique_ptr<FrontEnd> frontEnd_;
 };
 
-// From now on SIGTERM, SIGHUP and SIGINT ask the running program to close as its main window's
-// close request does. Called before SDL starts, from the thread that runs the program.
+// SIGTERM, SIGHUP and SIGINT will ask the running program to close as its main window's close
+// request does, once takeSignals() runs; until then they wait. A write to a connection whose other
+// end is gone (an X server that resets, a pipe nobody reads) fails instead of ending the program.
+// Called before SDL starts, from the thread that runs the program.
 void closeOnSignals();
+// Starts the thread that takes the signals. Called once SDL's video is up: setting it up may fork
+// the process to launch a D-Bus session bus, which is safe only while it has a single thread.
+void takeSignals();
 
 } // namespace tallyrope

@@ -30,14 +30,17 @@ struct Focus {
 };
 
 struct ScreenState {
-    std::map<int, ControlState> controls; // by id
-    std::array<bool, 3> windowShown{};    // by Window
+    std::map<int, ControlState> controls;  // by id
+    std::array<bool, 3> windowShown{};     // by Window
+    std::array<bool, 3> windowMinimized{}; // by Window, as the window system last said
     std::array<bool, 3> dirty{true, true, true};
     Focus focus;
     int heldButton = 0;         // a button under a held left button, 0 for none
     bool heldInside = false;    // the pointer is still over it: its pressed face shows
     bool selectingText = false; // a drag in the focused edit box
 
+    // Shown and not minimized: someone may be looking at it.
+    bool onView(Window window) const;
     ControlState* find(int id);
     const ControlState* find(int id) const;
     void touch(Window window) { dirty[static_cast<std::size_t>(window)] = true; }

@@ -145,6 +145,10 @@ void SdlUi::showWindow(Window window, bool visible) {
         }
     }
     screen_.touch(window);
+    // As the window system does, the keys of a window going out of sight go to the main window.
+    if (!visible && window != Window::Main && screen_.focus.window == window) {
+        giveFocus(Window::Main);
+    }
 }
 
 void SdlUi::giveFocus(Window window) {

@@ -20,8 +20,7 @@ bool caretOn(const FrontEnd& frontEnd) {
 bool editFocused(FrontEnd& frontEnd) {
     const ScreenState& screen = frontEnd.ui.screen();
     const ControlState* control = screen.find(screen.focus.control);
-    return control != nullptr && control->edit &&
-           screen.windowShown[static_cast<std::size_t>(screen.focus.window)];
+    return control != nullptr && control->edit && screen.onView(screen.focus.window);
 }
 
 void setIcon(SDL_Window* window) {

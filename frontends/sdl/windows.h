@@ -12,8 +12,8 @@ bool createWindows(FrontEnd& frontEnd);
 // Paints every shown window whose look changed, and blinks the caret of a focused edit box.
 void paintChanged(FrontEnd& frontEnd);
 
-// Milliseconds until the caret of the focused edit box blinks, or -1 when no shown window has
-// an edit box with the focus.
+// Milliseconds until the caret of the focused edit box blinks, or -1 when no window on view (shown
+// and not minimized) has an edit box with the focus.
 int millisecondsToBlink(FrontEnd& frontEnd);
 
 // Paints `window` now and returns its surface; nullptr when it has none.

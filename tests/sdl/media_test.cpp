@@ -111,6 +111,17 @@ TEST(MediaSound, AClipAfterTheIdleDeviceClosedOpensItAgainAsBefore) {
     EXPECT_NEAR(millisOnChannel(), 180, 2) << "the beep";
 }
 
+TEST(MediaSound, TheDeviceStaysOpenThroughTheQuietTimeAfterAClipAndClosesAfterIt) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundPlayer player(200);
+    player.play(4450);
+    Mix_HaltChannel(0); // the clip's end
+    EXPECT_EQ(player.rest(), 200) << "no wait for the quiet time";
+    EXPECT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "closed as the clip ended";
+    SDL_Delay(200);
+    EXPECT_EQ(player.rest(), -1) << "still open after the quiet time";
+}
+
 TEST(MediaFonts, EachKindHasItsFaceAtTheWindowsHeight) {
     struct Expected {
         ControlFont kind;

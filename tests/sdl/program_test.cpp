@@ -2,6 +2,7 @@
 // and close requests reach the rules and leave the same file bytes as the Windows program.
 #include "sdl_game.h"
 
+#include "frontends/sdl/windows.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,34 @@ TEST(SdlProgram, LettersTypedAtTheMainWindowGuessAndEnterInTheSolveBoxSolves) {
     game.key(SDLK_RETURN);
     EXPECT_TRUE(game.visible(id::hPlayerWon));
     EXPECT_EQ(game.frontEnd().ui.screen().focus.control, 0);
+}
+
+TEST(SdlProgram, TheCaretWakesTheIdleProgramOnlyWhileItsBoxIsOnView) {
+    SdlGame game;
+    SdlUi& ui = game.frontEnd().ui;
+    game.clickControl(id::hNewGame);
+    game.clickControl(id::hConsole);
+    game.clickControl(id::hEditWord);
+    const int blink = millisecondsToBlink(game.frontEnd());
+    EXPECT_GT(blink, 0);
+    EXPECT_LE(blink, 530);
+    game.key(SDLK_F4, KMOD_LALT); // the console's close request, its box focused
+    EXPECT_EQ(millisecondsToBlink(game.frontEnd()), -1);
+    game.typeText("b"); // reaches the main window, as on Windows, not the hidden box
+    EXPECT_EQ(game.text(id::hPuzzler), " B _ _   _ _ _");
+    EXPECT_EQ(game.text(id::hEditWord), "");
+
+    game.clickControl(id::hSolveMe);
+    EXPECT_GT(millisecondsToBlink(game.frontEnd()), 0);
+    SDL_Event window{};
+    window.window.type = SDL_WINDOWEVENT;
+    window.window.windowID = SDL_GetWindowID(ui.handle(Window::Main));
+    window.window.event = SDL_WINDOWEVENT_MINIMIZED;
+    game.push(window);
+    EXPECT_EQ(millisecondsToBlink(game.frontEnd()), -1) << "blinks while minimized";
+    window.window.event = SDL_WINDOWEVENT_RESTORED;
+    game.push(window);
+    EXPECT_GT(millisecondsToBlink(game.frontEnd()), 0);
 }
 
 TEST(SdlProgram, TypedTextReachesTheFilesAsWindows1252) {

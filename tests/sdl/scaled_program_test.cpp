@@ -7,10 +7,41 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 namespace tallyrope {
 namespace {
 
 using test::SdlGame;
+
+// A display of 1920 x 1080 pixels, all of which windows may take.
+int fullHdDisplay(int, SDL_Rect* area) {
+    *area = {0, 0, 1920, 1080};
+    return 0;
+}
+
+// SDL's dummy video driver while it lives: unlike the offscreen one, a display someone looks at.
+class DummyVideo {
+  public:
+    DummyVideo() {
+        if (const char* driver = std::getenv("SDL_VIDEODRIVER")) {
+            before_ = driver;
+        }
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+    }
+    ~DummyVideo() {
+        if (before_) {
+            setenv("SDL_VIDEODRIVER", before_->c_str(), 1);
+        } else {
+            unsetenv("SDL_VIDEODRIVER");
+        }
+    }
+
+  private:
+    std::optional<std::string> before_;
+};
 
 // Tile B lies at (125, 479), 16 x 20, in the table; the middle of its row is y 489.
 const int tileB = id::letterTile(1);
@@ -28,6 +59,17 @@ TEST(SdlScaleTwo, WindowsTilesAndPressedFacesSitAtTwiceTheirTablePoints) {
     }
     game.pressOn(id::hNewGame); // at (761, 329): its face point (20, 8) is table (781, 337)
     EXPECT_EQ(game.pixel(Window::Main, {1563, 675}), test::bitmapPixel(3500, {20, 8}));
+}
+
+TEST(SdlScaleTwo, OnAFullHdDisplayTheStartStepsDownUntilTheMainWindowFits) {
+    const DummyVideo video;
+    SdlGame game("2", fullHdDisplay);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(game.frontEnd().ui.handle(Window::Main), &width, &height);
+    // At 1.74, the largest scale whose 620 rows fit 1080.
+    EXPECT_EQ(width, 1566);
+    EXPECT_EQ(height, 1079);
 }
 
 TEST(SdlScaleTwo, AnArrowKeyMovesTheWindowsByTwoTablePixels) {
@@ -79,6 +121,32 @@ TEST(SdlScaleOneAndAHalf, TheSolveBoxStopsWhereItDoesAtScaleOne) {
         game.clickControl(id::hSolveMe);
         game.typeText(std::string(40, 'W'));
         EXPECT_EQ(game.text(id::hSolveMe), std::string(27, 'W')) << "at scale " << scale;
+    }
+}
+
+TEST(SdlScaleOneAndAHalf, AClickAndADragInTheSolveBoxMeetTheCharactersUnderThePointer) {
+    // The solve box's text starts at table x 151; W after W of its Liberation Sans Bold ends at
+    // 13, 25, 37, 49, 61, 73, 85, 97 ... table pixels from there. Its middle row is table y 587.
+    struct Points {
+        const char* scale;
+        int afterFive;  // table x 212
+        int afterTwo;   // 176
+        int afterEight; // 248
+        int row;
+    };
+    for (const Points& at : {Points{"2", 424, 352, 496, 1174}, Points{"1.5", 318, 264, 372, 881}}) {
+        SdlGame game(at.scale);
+        game.clickControl(id::hNewGame);
+        game.clickControl(id::hSolveMe);
+        game.typeText("WWWWWWWWWW");
+        game.click(Window::Main, {at.afterFive, at.row});
+        game.typeText("x");
+        EXPECT_EQ(game.text(id::hSolveMe), "WWWWWxWWWWW") << "at scale " << at.scale;
+        game.key(SDLK_a, KMOD_LCTRL);
+        game.typeText("WWWWWWWWWW");
+        game.drag(Window::Main, {at.afterTwo, at.row}, {at.afterEight, at.row});
+        game.typeText("x");
+        EXPECT_EQ(game.text(id::hSolveMe), "WWxWW") << "at scale " << at.scale;
     }
 }
 

@@ -27,8 +27,8 @@ Uint32 rgbAt(SDL_Surface* surface, Point at) {
 
 } // namespace
 
-SdlGame::SdlGame(const std::string& scale)
-    : program(folder.prefix(), folder.path("welcome.html"), scale) {
+SdlGame::SdlGame(const std::string& scale, UsableBounds usableBounds)
+    : program(folder.prefix(), folder.path("welcome.html"), scale, usableBounds) {
     writeFile("TRData.dat", "BIG TOP;Circus tent:");
     writeFile("TRStats.dat", "120 3 2 40 1 5");
     writeFile("TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n");
@@ -85,6 +85,19 @@ bool SdlGame::pressOn(int id) {
 
 bool SdlGame::releaseOn(int id) {
     return push(mouse(SDL_MOUSEBUTTONUP, findControl(id)->parent, middleOf(id, frontEnd().scale)));
+}
+
+bool SdlGame::drag(Window window, Point from, Point to) {
+    SDL_Event down = mouse(SDL_MOUSEBUTTONDOWN, window, from);
+    SDL_PushEvent(&down);
+    SDL_Event moved{};
+    moved.motion.type = SDL_MOUSEMOTION;
+    moved.motion.windowID = down.button.windowID;
+    moved.motion.state = SDL_BUTTON_LMASK;
+    moved.motion.x = to.x;
+    moved.motion.y = to.y;
+    SDL_PushEvent(&moved);
+    return push(mouse(SDL_MOUSEBUTTONUP, window, to));
 }
 
 bool SdlGame::key(SDL_Keycode key, Uint16 mod) {

@@ -13,8 +13,9 @@ namespace tallyrope::test {
 class SdlGame {
   public:
     // A folder holding one puzzle, "BIG TOP", some scores and unlocked console locks; started
-    // at `scale` (as --scale takes it).
-    explicit SdlGame(const std::string& scale = "1");
+    // at `scale` (as --scale takes it) on a display whose usable area `usableBounds` reads.
+    explicit SdlGame(const std::string& scale = "1",
+                     UsableBounds usableBounds = SDL_GetDisplayUsableBounds);
 
     std::string file(const std::string& name) const;
     void writeFile(const std::string& name, const std::string& bytes) const;
@@ -22,9 +23,10 @@ class SdlGame {
     // Events, each handled before the call returns, at device points. False once the run has
     // ended.
     bool click(Window window, Point client);
-    bool clickControl(int id); // at the device point of its middle
-    bool pressOn(int id);      // the button goes down and stays down
-    bool releaseOn(int id);    // and comes up over it
+    bool clickControl(int id);                      // at the device point of its middle
+    bool pressOn(int id);                           // the button goes down and stays down
+    bool releaseOn(int id);                         // and comes up over it
+    bool drag(Window window, Point from, Point to); // down, moved and up with the left button
     bool key(SDL_Keycode key, Uint16 mod = KMOD_NONE);
     bool typeText(const std::string& utf8);
     bool closeWindow(Window window);

@@ -11,6 +11,8 @@
 #include "frontends/web/web_ui.h"
 #include "storage/puzzle_store.h"
 #include "storage/text_file.h"
+#include "ui/control_ids.h"
+#include "ui/control_names.h"
 
 #include <emscripten/emscripten.h>
 
@@ -47,6 +49,10 @@ struct Run {
 
 std::unique_ptr<Run> run;
 
+void tellSoundSwitch(bool on) {
+    tr_page_soundSwitch(on ? 1 : 0, controlName(id::hAudioCntl, on));
+}
+
 template <typename Step> void reported(Step step) {
     if (!run) {
         return;
@@ -58,7 +64,7 @@ template <typename Step> void reported(Step step) {
     if (!sentence.empty()) {
         tr_page_announce(sentence.data(), static_cast<int>(sentence.size()));
     }
-    tr_page_soundSwitch(s.settings.soundOn() ? 1 : 0);
+    tellSoundSwitch(s.settings.soundOn());
     tr_page_playerChosen(s.game.playertype);
 }
 
@@ -74,7 +80,7 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     run = std::make_unique<Run>();
     PageWindowMaker windows(run->ui);
     const bool started = startUp(run->session, windows);
-    tr_page_soundSwitch(1);
+    tellSoundSwitch(true);
     tr_page_playerChosen(run->session.game.playertype);
     return started ? 1 : 0;
 }

@@ -6,7 +6,7 @@ extern "C" {
 void tr_page_makeWindow(int window, int background, int width, int height, int left, int top);
 void tr_page_makeControl(int id, int kind, int window, int x, int y, int width, int height,
                          int visible, int bitmap, int pressedBitmap, int font, const char* text,
-                         int textLength, int textLimit);
+                         int textLength, int textLimit, const char* name);
 void tr_page_setText(int id, const char* text, int length);
 int tr_page_textLength(int id);
 // Copies the box's text into `buffer`, which holds tr_page_textLength bytes.
@@ -25,7 +25,8 @@ void tr_page_messageBox(const char* text, int textLength, const char* caption, i
 void tr_page_endRun();
 // Tells screen readers through the live region.
 void tr_page_announce(const char* text, int length);
-void tr_page_soundSwitch(int on);
+// The sound button's state and the name a screen reader gives it.
+void tr_page_soundSwitch(int on, const char* name);
 // The player credited with the round: 1 or 2.
 void tr_page_playerChosen(int player);
 }

@@ -1,9 +1,9 @@
 #include "frontends/win32/controls.h"
 
 #include "frontends/win32/bitmaps.h"
-#include "frontends/win32/button_names.h"
 #include "frontends/win32/edit_boxes.h"
 #include "ui/control_ids.h"
+#include "ui/control_names.h"
 #include "ui/control_table.h"
 
 #include <vector>
@@ -46,7 +46,7 @@ HWND createControl(FrontEnd& frontEnd, const ControlRow& row) {
     const Rect place = placeOf(frontEnd, row);
     // A button's window text is its name for screen readers; its face is drawn.
     const char* text = row.kind == ControlKind::OwnerDrawnButton
-                           ? buttonName(row.id, frontEnd.session.settings.soundOn())
+                           ? controlName(row.id, frontEnd.session.settings.soundOn())
                            : "";
     return CreateWindowExA(
         0, kind.className, text, WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top,
@@ -59,7 +59,8 @@ HWND createControl(FrontEnd& frontEnd, const ControlRow& row) {
 void setFont(const FrontEnd& frontEnd, const ControlRow& row, HWND control) {
     HFONT font = frontEnd.fonts[static_cast<std::size_t>(row.parent)]->font(row.font);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    // None, as with the system font.
+    // A font change gives an edit box that font's own margins; the text keeps the place it had
+    // with the system font, which gave none.
     if (row.kind == ControlKind::Edit) {
         SendMessageA(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
@@ -145,7 +146,7 @@ void layOutControls(FrontEnd& frontEnd, Window window) {
 
 void nameSoundButton(FrontEnd& frontEnd) {
     SetWindowTextA(frontEnd.ui.control(id::hAudioCntl),
-                   buttonName(id::hAudioCntl, frontEnd.session.settings.soundOn()));
+                   controlName(id::hAudioCntl, frontEnd.session.settings.soundOn()));
 }
 
 } // namespace tallyrope

@@ -1,27 +1,3 @@
-// What a screen reader calls each control; the tiles are "Letter A" to "Letter Z".
-export const controlNames = new Map([
-    [3550, "New Puzzle"],
-    [4900, "Solve Puzzle"],
-    [3700, "Solution"],
-    [2800, "1 Player"],
-    [2950, "2 Player"],
-    [3400, "Skill"],
-    [3100, "Reset Stats"],
-    [3250, "Sound on"],
-    [5350, "Puzzle console"],
-    [4000, "Minimize"],
-    [4150, "Help"],
-    [4300, "Quit"],
-    [5200, "Add Puzzle"],
-    [6000, "Review"],
-    [5950, "Del"],
-    [6200, "Close console"],
-    [1900, "OK"],
-    [5300, "Phrase"],
-    [5250, "Hint"],
-    [4750, "Solve: type the whole phrase"],
-]);
-
 // The texts whose meaning only the art beside them shows: a screen reader hears this first.
 export const textLabels = new Map([
     [1690, "Player 1 points"],
@@ -60,10 +36,6 @@ export const placeholders = new Map([
     [5300, "Puzzle phrase, up to 38 characters"],
     [5250, "Hint, optional, up to 34 characters"],
 ]);
-
-export function soundName(on) {
-    return on ? "Sound on" : "Sound off";
-}
 
 export function soundFace(on) {
     return on ? "On" : "Off";

@@ -5,11 +5,9 @@ import { fromBytes, toBytes } from "./code_page.js";
 import { showMessage } from "./dialogs.js";
 import { isTouchLayout, onLayoutChange } from "./layout.js";
 import {
-    controlNames,
     faces,
     placeholders,
     soundFace,
-    soundName,
     spokenPhrase,
     textLabels,
     tileLetter,
@@ -175,7 +173,7 @@ export class Screen {
     }
 
     elementFor(row) {
-        const name = controlNames.get(row.id);
+        const name = row.name;
         if (row.kind === kind.button) {
             const button = document.createElement("button");
             button.className = "push";
@@ -258,7 +256,7 @@ export class Screen {
         if (id === missesToLose) {
             // The touch layout shows the number on the Skill button too.
             const skill = this.controls.get(skillButton)?.element;
-            skill?.setAttribute("data-face", `${controlNames.get(skillButton)} ${shown}`);
+            skill?.setAttribute("data-face", `${this.controls.get(skillButton).row.name} ${shown}`);
         }
     }
 
@@ -387,9 +385,9 @@ export class Screen {
         announcer.textContent = announcer.textContent === sentence ? `${sentence}\u00a0` : sentence;
     }
 
-    soundSwitch(on) {
+    soundSwitch(on, name) {
         const button = this.controls.get(soundButton)?.element;
-        button?.setAttribute("aria-label", soundName(on));
+        button?.setAttribute("aria-label", name);
         button?.setAttribute("data-face", soundFace(on));
         button?.setAttribute("data-on", String(on));
     }

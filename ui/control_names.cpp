@@ -1,10 +1,10 @@
-#include "frontends/win32/button_names.h"
+#include "ui/control_names.h"
 
 #include "ui/control_ids.h"
 
 namespace tallyrope {
 
-const char* buttonName(int id, bool soundOn) {
+const char* controlName(int id, bool soundOn) {
     switch (id) {
     case id::hPlayerOne:
         return "1 Player";
@@ -40,6 +40,12 @@ const char* buttonName(int id, bool soundOn) {
         return "Review";
     case id::hNoCon:
         return "Close console";
+    case id::hSolveMe:
+        return "Solve: type the whole phrase";
+    case id::hEditWord:
+        return "Phrase";
+    case id::hEditHint:
+        return "Hint";
     }
     return "";
 }

@@ -1,0 +1,12 @@
+// What a screen reader calls each control whose meaning its art shows: the owner-drawn buttons
+// and the edit boxes. The Windows program gives a button its name as its window text, which
+// nothing draws; the page gives each its accessible name.
+#pragma once
+
+namespace tallyrope {
+
+// The name of control `id`; the sound button's says whether sound is on. Empty for a control
+// without one.
+const char* controlName(int id, bool soundOn);
+
+} // namespace tallyrope

@@ -41,7 +41,6 @@ int main(int argc, char** argv) {
         std::fputs(usageText, stdout);
         return 0;
     }
-    closeOnSignals();
     const char* display = displayName();
     if (display == nullptr) {
         // Nobody can see or hear it: it draws offscreen and plays to no device.
@@ -69,6 +68,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     seedStore(data, shippedFile(program, "OnLoad.dat"));
+    // Not before: the boxes above must still end at Ctrl+C, a kill or the session's end.
+    closeOnSignals();
 
     Program game(data, shippedFile(program, "help/pages/welcome.html"), options.scale);
     takeSignals();

@@ -38,18 +38,20 @@ HBITMAP scaledBitmap(HINSTANCE instance, int id, Point corner, Scale scale) {
     format.bmiHeader.biBitCount = 24;
     void* pixels = nullptr;
     HBITMAP scaled = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (scaled != nullptr) {
-        HDC source = CreateCompatibleDC(nullptr);
-        HDC target = CreateCompatibleDC(nullptr);
-        HGDIOBJ sourceBefore = SelectObject(source, original);
-        HGDIOBJ targetBefore = SelectObject(target, scaled);
-        stretchFor(target, scale);
-        StretchBlt(target, 0, 0, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
-        SelectObject(source, sourceBefore);
-        SelectObject(target, targetBefore);
-        DeleteDC(source);
-        DeleteDC(target);
+    if (scaled == nullptr) {
+        // Out of memory for the large copy: the picture at its own size beats none.
+        return original;
     }
+    HDC source = CreateCompatibleDC(nullptr);
+    HDC target = CreateCompatibleDC(nullptr);
+    HGDIOBJ sourceBefore = SelectObject(source, original);
+    HGDIOBJ targetBefore = SelectObject(target, scaled);
+    stretchFor(target, scale);
+    StretchBlt(target, 0, 0, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+    SelectObject(source, sourceBefore);
+    SelectObject(target, targetBefore);
+    DeleteDC(source);
+    DeleteDC(target);
     DeleteObject(original);
     return scaled;
 }

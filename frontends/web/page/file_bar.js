@@ -49,16 +49,18 @@ async function importChosen(game, files, module, file) {
     if (kind === imported.puzzles && (await confirm("confirm-box", "replace"))) {
         replace = () => game.replacePuzzles();
     } else if (kind === imported.consoleLocks && (await confirm("locks-box", "replace"))) {
-        replace = () => files.write(configurationFile, bytes);
+        replace = () => {
+            files.write(configurationFile, bytes);
+            return true;
+        };
     } else {
         return;
     }
-    // What the browser refuses to store is taken back, so that the files the game starts
-    // from again are the run's own, saved as a quit saves them.
+    // What the core could not write or the browser refuses to store is taken back, so that
+    // the files the game starts from again are the run's own, saved as a quit saves them.
     game.sessionEnds();
     const saved = files.snapshot();
-    replace();
-    if (!(await files.flush())) {
+    if (!replace() || !(await files.flush())) {
         files.restore(saved);
         await files.flush();
         await showMessage(notImported, "Tallyrope");

@@ -1,6 +1,6 @@
 // Which of the two layouts the page shows, and fitting it to the window. The desktop picture is
 // the 900 x 620 game scaled as a whole; where that would leave a tap target too small for the
-// pointer, the touch layout lays the same controls out as blocks (style.css). Either follows
+// pointer, the touch layout lays the same controls out as blocks (touch.css). Either follows
 // every resize, a turned phone, a change of pointer and the on-screen keyboard.
 const stageWidth = 900;
 const stageHeight = 620;
@@ -48,7 +48,7 @@ function chooseLayout() {
     }
 }
 
-// The main picture behind the slate, which style.css makes as large as its place allows in
+// The main picture behind the slate, which touch.css makes as large as its place allows in
 // the chalkboard's proportions.
 function fitChalkboard(slate) {
     const picture = slate.querySelector('[data-part="figure"]');

@@ -23,14 +23,14 @@ windows:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The page in dist/web/: the program built by emscripten, whose JavaScript optimiser finds
-# Debian's acorn only through NODE_PATH, and the shipped store from the native build.
+# Debian's acorn only through NODE_PATH, and the shipped stores from the native build.
 web:
 	scripts/install-deps.sh web
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD) -j $(JOBS) --target puzzle_store
 	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
 	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
-	scripts/make-web.sh $(WEB_BUILD) $(BUILD)/puzzles/OnLoad.dat dist/web
+	scripts/make-web.sh $(WEB_BUILD) $(BUILD)/puzzles dist/web
 
 test: test-native test-web test-windows
 

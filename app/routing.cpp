@@ -1,5 +1,7 @@
 #include "app/routing.h"
 
+#include "app/language_choice.h"
+
 #include "editor/add_puzzle.h"
 #include "editor/console.h"
 #include "editor/viewer.h"
@@ -7,6 +9,7 @@
 #include "game/commands.h"
 #include "game/round.h"
 #include "state/sounds.h"
+#include "storage/language_file.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
 #include "ui/control_ids.h"
@@ -64,6 +67,11 @@ void helpButton(Session& s) {
     }
 }
 
+void languageButton(Session& s) {
+    playwav1(s);
+    s.ui.offerLanguages(s.language->code);
+}
+
 void quitButton(Session& s) {
     saveOnQuit(s);
     s.ui.endRun();
@@ -107,6 +115,8 @@ Command commandOf(int id) {
         return helpButton;
     case id::hQuitGame:
         return quitButton;
+    case id::hLanguage:
+        return languageButton;
     default:
         return nullptr;
     }
@@ -149,12 +159,11 @@ void arrowKey(Session& s, Arrow arrow) {
 }
 
 void letterKey(Session& s, char character) {
-    const bool lowerCase = character >= 'a' && character <= 'z';
-    const bool upperCase = character >= 'A' && character <= 'Z';
-    if (!(lowerCase || upperCase) || isOdd(s.windows.HideCon) || !roundInPlay(s.game)) {
+    const char tile = typedTile(*s.language, character);
+    if (tile == 0 || isOdd(s.windows.HideCon) || !roundInPlay(s.game)) {
         return;
     }
-    playLetter(s, lowerCase ? static_cast<char>(character - 'a' + 'A') : character);
+    playLetter(s, tile);
 }
 
 void enterKey(Session& s, Window window, int editId) {
@@ -187,6 +196,15 @@ void closeRequest(Session& s, Window window) {
         closeMessage(s);
         break;
     }
+}
+
+void chooseLanguage(Session& s, const std::string& code) {
+    const Language* language = findLanguage(code);
+    if (language == nullptr) {
+        return;
+    }
+    saveLanguageChoice(s.paths.LanguageFile, language->code);
+    switchLanguage(s, *language);
 }
 
 void sessionEnds(Session& s) {

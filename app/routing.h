@@ -33,6 +33,10 @@ void helpKey(Session& session);
 // does what the window's own closing button does.
 void closeRequest(Session& session, Window window);
 
+// The player chose the language of `code` from those the language button offered: it is kept
+// for the next runs and its puzzles come into play. An unknown code changes nothing.
+void chooseLanguage(Session& session, const std::string& code);
+
 // The desktop session is ending and will end the program: the quit's saving steps only.
 void sessionEnds(Session& session);
 

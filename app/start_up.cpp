@@ -1,5 +1,8 @@
 #include "app/start_up.h"
 
+#include "app/language_choice.h"
+#include "game/round.h"
+
 #include "storage/config_file.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
@@ -23,15 +26,17 @@ void showSavedScores(Session& s) {
     s.ui.setText(Window::Main, id::hPTwoScore, st.palltwo());
 }
 
-bool startUp(Session& s, WindowMaker& windows) {
+bool startUp(Session& s, WindowMaker& windows, const std::vector<std::string>& systemLanguages) {
     // Said before anything is played: otherwise scores and added puzzles vanish unnoticed.
     if (!canCreateFilesIn(s.paths.getDrivePath)) {
         s.ui.messageBox(unwritableFolderMessage, "Tallyrope", true);
     }
+    chooseStartingLanguage(s, systemLanguages);
     OnLoads(s.paths.LoadsFile, s.paths.WordsFile);
     if (!windows.createWindows()) {
         return false;
     }
+    showLanguageTiles(s);
     showSavedScores(s);
     windows.showMainWindow();
     Userchoice(s.settings, s.paths.TimerFile);

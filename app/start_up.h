@@ -3,6 +3,9 @@
 
 #include "state/session.h"
 
+#include <string>
+#include <vector>
+
 namespace tallyrope {
 
 // What start-up asks of the window system, in the order it asks.
@@ -20,9 +23,12 @@ extern const char* const unwritableFolderMessage;
 // Start-up: reads the statistics file and shows the six score texts.
 void showSavedScores(Session& session);
 
-// Says so in a message box when no file can be created in the data folder, then unscrambles the
-// puzzle store before any window exists, has the windows made, shows the saved scores and the
-// main window, and applies the configuration file. False when the windows could not be made.
-bool startUp(Session& session, WindowMaker& windows);
+// Says so in a message box when no file can be created in the data folder, chooses the language
+// (the player's earlier choice, else the first of `systemLanguages` the game has), then
+// unscrambles its puzzle store before any window exists, has the windows made, puts the
+// language's tiles on the ledge, shows the saved scores and the main window, and applies the
+// configuration file. False when the windows could not be made.
+bool startUp(Session& session, WindowMaker& windows,
+             const std::vector<std::string>& systemLanguages = {});
 
 } // namespace tallyrope

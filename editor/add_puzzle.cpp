@@ -2,7 +2,6 @@
 
 #include "state/sounds.h"
 #include "storage/puzzle_file.h"
-#include "text/latin_case.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -35,7 +34,7 @@ void addPuzzle(Session& s) {
         s.ui.beep();
         return;
     }
-    const Puzzle puzzle{lowerCase(phrase), hint.empty() ? "no hint available" : hint};
+    const Puzzle puzzle{lowerCase(*s.language, phrase), hint.empty() ? "no hint available" : hint};
     if (!ExportWord(s, serialise(puzzle))) {
         s.ui.beep();
         return;

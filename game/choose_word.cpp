@@ -21,7 +21,7 @@ void ChooseWord(Session& s) {
             g.seedone = 1;
         }
         if (const std::optional<Puzzle> puzzle = puzzles.read(drawRecord(s.random, g.gRandom))) {
-            buildRoundStrings(g, puzzle->phrase, puzzle->hint);
+            buildRoundStrings(g, *s.language, puzzle->phrase, puzzle->hint);
         }
     }
     if (g.solveword.empty()) {

@@ -5,7 +5,6 @@
 #include "game/round.h"
 #include "game/scoring.h"
 #include "state/sounds.h"
-#include "text/latin_case.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -60,7 +59,10 @@ void solvePuzzle(Session& s) {
     if (attempt.empty() || g.solveword.empty()) {
         return;
     }
-    if (upperCase(attempt) == g.solveword) {
+    // Accents may be left out: "ete" solves ETE with its accents; a letter of its own, such as
+    // Spanish Ñ, may not.
+    const Language& language = *s.language;
+    if (folded(language, upperCase(language, attempt)) == folded(language, g.solveword)) {
         WinRound(s);
         return;
     }

@@ -1,14 +1,25 @@
 #include "game/masking.h"
 
-#include "text/latin_case.h"
-
 namespace tallyrope {
 
 namespace {
 
-// The alphabet walk: the lower-case letters, the capitals, then the end mark, which is never
-// masked.
-const std::string alpha = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ#";
+// The alphabet walk: the small letters, the capitals, then the end mark, which is never masked.
+// In English it is "abc...zABC...Z#".
+std::string alphaOf(const Language& language) {
+    std::string small;
+    std::string capitals;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        if (language.isLetter(c)) {
+            capitals += c;
+            if (smallOf(c) != 0) {
+                small += smallOf(c);
+            }
+        }
+    }
+    return small + capitals + "#";
+}
 
 std::string spaced(const std::string& text) {
     std::string result;
@@ -46,8 +57,10 @@ void clearRoundStrings(Game& game) {
     }
 }
 
-void buildRoundStrings(Game& game, const std::string& phrase, const std::string& hint) {
-    game.solveword = upperCase(phrase);
+void buildRoundStrings(Game& game, const Language& language, const std::string& phrase,
+                       const std::string& hint) {
+    const std::string alpha = alphaOf(language);
+    game.solveword = upperCase(language, phrase);
     game.answer = spaced(game.solveword);
     game.buildword = game.answer;
     game.showdashes = game.answer;

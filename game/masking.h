@@ -2,6 +2,7 @@
 #pragma once
 
 #include "state/game.h"
+#include "text/language.h"
 
 #include <string>
 
@@ -17,7 +18,9 @@ std::string& replaceAll(std::string& text, const std::string& search,
 // Empties the eight round strings.
 void clearRoundStrings(Game& game);
 
-// Builds the round strings of the phrase and its hint into emptied round strings.
-void buildRoundStrings(Game& game, const std::string& phrase, const std::string& hint);
+// Builds the round strings of the phrase and its hint into emptied round strings: every letter
+// of `language` is masked, every other byte shows from the start.
+void buildRoundStrings(Game& game, const Language& language, const std::string& phrase,
+                       const std::string& hint);
 
 } // namespace tallyrope

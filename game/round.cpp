@@ -18,7 +18,19 @@ void showPhrase(Session& s, const std::string& phrase) {
 }
 
 bool tileTakesGuess(const Game& g, int k) {
-    return g.gameRunning == 1 && g.KillLet[k] == 0;
+    return k >= 0 && g.gameRunning == 1 && g.KillLet[k] == 0;
+}
+
+// The tile itself first, then the letters that fold onto it, in the code page's order.
+std::string lettersGuessedBy(const Language& language, char tile) {
+    std::string letters(1, tile);
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        if (c != tile && language.tileFor(c) == tile) {
+            letters += c;
+        }
+    }
+    return letters;
 }
 
 // What every click on the main window ends with during a round.
@@ -32,8 +44,8 @@ void settleRound(Session& s) {
 } // namespace
 
 void ResetAlpha(Session& s) {
-    for (int k = 0; k < 26; ++k) {
-        s.ui.showControl(id::letterTile(k), true);
+    for (char tile : s.language->tiles) {
+        s.ui.showControl(id::letterTile(tileIndex(tile)), true);
     }
     for (int part :
          {id::PopOne, id::PopTwo, id::PopTre, id::PopFor, id::PopFiv, id::PopSix, id::PopZero}) {
@@ -42,28 +54,37 @@ void ResetAlpha(Session& s) {
     s.game.KillLet.fill(0);
 }
 
+void showLanguageTiles(Session& s) {
+    for (int k = 0; k < tileCount; ++k) {
+        s.ui.showControl(id::letterTile(k), s.language->isLetter(tileSet[k]) &&
+                                                s.language->tileFor(tileSet[k]) == tileSet[k]);
+    }
+}
+
 void GuessLetter(Session& s, char letter) {
     Game& g = s.game;
-    const int k = letter - 'A';
+    const int k = tileIndex(letter);
     s.ui.showControl(id::letterTile(k), false);
     g.KillLet[k] = 1;
     int hits = 0;
-    const std::string pattern(1, letter);
-    for (;;) {
-        const std::size_t position = FindChar(g.answer, pattern, g.found);
-        if (g.found == 1) {
-            g.showdashes[position] = letter;
-            g.answer[position] = '*';
-            ++hits;
-        }
-        showPhrase(s, g.showdashes);
-        s.ui.setText(Window::Main, id::hDblDash, g.doubledash);
-        if (g.found == 0) {
-            break;
+    for (char written : lettersGuessedBy(*s.language, letter)) {
+        const std::string pattern(1, written);
+        for (;;) {
+            const std::size_t position = FindChar(g.answer, pattern, g.found);
+            if (g.found == 1) {
+                g.showdashes[position] = written;
+                g.answer[position] = '*';
+                ++hits;
+            }
+            showPhrase(s, g.showdashes);
+            s.ui.setText(Window::Main, id::hDblDash, g.doubledash);
+            if (g.found == 0) {
+                break;
+            }
         }
     }
     if (hits == 0) {
-        g.usedletters += pattern + " ";
+        g.usedletters += std::string(1, letter) + " ";
         s.ui.setText(Window::Main, id::hUsedBin, g.usedletters);
         g.numwrong = wrappingAdd(g.numwrong, 1);
         g.nowrongs = wrappingAdd(g.nowrongs, 1);
@@ -113,16 +134,17 @@ bool roundInPlay(const Game& g) {
 
 void clickTiles(Session& s, Point client) {
     const Point screen = s.ui.clientToScreen(Window::Main, client);
-    for (int k = 0; k < 26; ++k) {
+    for (char tile : s.language->tiles) {
+        const int k = tileIndex(tile);
         if (s.ui.screenRect(id::letterTile(k)).contains(screen) && tileTakesGuess(s.game, k)) {
-            GuessLetter(s, static_cast<char>('A' + k));
+            GuessLetter(s, tile);
         }
     }
     settleRound(s);
 }
 
 void playLetter(Session& s, char letter) {
-    if (!tileTakesGuess(s.game, letter - 'A')) {
+    if (!s.language->isLetter(letter) || !tileTakesGuess(s.game, tileIndex(letter))) {
         return;
     }
     GuessLetter(s, letter);

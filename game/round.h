@@ -5,10 +5,14 @@
 
 namespace tallyrope {
 
-// Shows the 26 tiles, hides the whole figure and clears the tiles' flags.
+// Shows the language's tiles, hides the whole figure and clears the tiles' flags.
 void ResetAlpha(Session& session);
 
-// One guess of `letter` ('A' to 'Z'): reveals every occurrence, or counts a miss.
+// Puts the ledge of the session's language on view: its tiles shown, every other tile hidden.
+void showLanguageTiles(Session& session);
+
+// One guess of `letter`, a tile of the language: reveals every occurrence of it and of the
+// letters that fold onto it, each as written, or counts a miss.
 void GuessLetter(Session& session, char letter);
 
 // Shows the figure part of the current stage; at stage 7 the round is lost.
@@ -23,7 +27,7 @@ bool roundInPlay(const Game& game);
 // A left click at a point of the main window's client area while a round runs.
 void clickTiles(Session& session, Point client);
 
-// Plays `letter` ('A' to 'Z') as a click on its tile does; a used letter takes nothing.
+// Plays `letter`, a tile of the language, as a click on it does; a used tile takes nothing.
 void playLetter(Session& session, char letter);
 
 } // namespace tallyrope

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Assembles the static page in DIST_FOLDER: the page's files, the program built by emscripten
-# in WEB_BUILD, the shipped puzzle store, the art and clips, and the guide's pages.
-# Usage: scripts/make-web.sh WEB_BUILD PUZZLE_STORE DIST_FOLDER
+# in WEB_BUILD, the shipped puzzle stores of every language from PUZZLES (OnLoad.dat,
+# OnLoad-de.dat...), the art and clips, and the guide's pages.
+# Usage: scripts/make-web.sh WEB_BUILD PUZZLES DIST_FOLDER
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-usage="usage: make-web.sh WEB_BUILD PUZZLE_STORE DIST_FOLDER"
+usage="usage: make-web.sh WEB_BUILD PUZZLES DIST_FOLDER"
 build=${1:?$usage}
-store=${2:?$usage}
+puzzles=${2:?$usage}
 out=$(realpath -m "${3:?$usage}")
 program=$build/frontends/web
 
-for file in "$program/tallyrope.js" "$program/tallyrope.wasm" "$store"; do
+for file in "$program/tallyrope.js" "$program/tallyrope.wasm" "$puzzles/OnLoad.dat"; do
     [ -f "$file" ] || { echo "make-web: missing $file" >&2; exit 1; }
 done
 
@@ -20,7 +21,7 @@ mkdir -p "$out"
 find "$out" -mindepth 1 -maxdepth 1 ! -name art ! -name clips ! -name icons -exec rm -rf {} +
 page=$root/frontends/web/page
 find "$page" -maxdepth 1 -type f ! -name '*.js' ! -name '*.css' -exec cp {} "$out/" \;
-cp "$program/tallyrope.wasm" "$store" "$out/"
+cp "$program/tallyrope.wasm" "$puzzles"/OnLoad*.dat "$out/"
 "$root/scripts/web-assets.sh" "$out"
 
 # A phone's first visit waits for every byte of the JavaScript, which hosts do not always

@@ -21,9 +21,15 @@ struct Paths {
     std::string WordsFile;
     std::string TimerFile;
     std::string LoadsFile;
+    std::string LanguageFile; // the player's choice of language
 
-    // The paths of the files in `folder`, which ends with its separator (or is empty).
-    static Paths inFolder(const std::string& folder);
+    // The paths of the files in `folder`, which ends with its separator (or is empty). English
+    // puzzles are kept in TRData.dat and OnLoad.dat, another language's beside them in files
+    // named for it: TRData-de.dat and OnLoad-de.dat.
+    static Paths inFolder(const std::string& folder, const std::string& languageCode = "en");
+
+    // The same folder's files for the puzzles of another language.
+    void forLanguage(const std::string& languageCode);
 };
 
 // Window state that the rules look at.
@@ -39,6 +45,7 @@ struct Session {
     Ui& ui;
     Random& random;
     Paths paths;
+    const Language* language = &english(); // of the puzzles in play
     Game game;
     Stats stats;
     Settings settings;

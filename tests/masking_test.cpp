@@ -17,7 +17,7 @@ std::string dots(std::string text) {
 
 Game masked(const std::string& phrase, const std::string& hint = "a hint") {
     Game game;
-    buildRoundStrings(game, phrase, hint);
+    buildRoundStrings(game, english(), phrase, hint);
     return game;
 }
 

@@ -42,7 +42,7 @@ void Table::newRound(int index) {
 }
 
 void Table::click(char letter) {
-    leftButtonDown(session, Window::Main, ui.middleOf(id::letterTile(letter - 'A')));
+    leftButtonDown(session, Window::Main, ui.middleOf(id::letterTile(tileIndex(letter))));
 }
 
 void Table::press(int id) {

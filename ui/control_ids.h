@@ -53,12 +53,16 @@ constexpr int PopFor = 2500;
 constexpr int PopFiv = 2550;
 constexpr int PopSix = 2600;
 
-// Letter tile k (0 for A to 25 for Z): hLettersA is 160, hLettersZ is 1660.
+// Letter tile k, its place in tileSet: A (0) to Z (25) are 160 to 1660; the tiles after Z,
+// which only some languages show, are 6300, 6360 and on, above every other id.
 constexpr int letterTile(int k) {
-    return 160 + 60 * k;
+    return k < 26 ? 160 + 60 * k : 6300 + 60 * (k - 26);
 }
 constexpr int letterBitmap(int k) {
-    return 130 + 60 * k;
+    return letterTile(k) - 30;
 }
+
+// The title strip's language button.
+constexpr int hLanguage = 6700;
 
 } // namespace tallyrope::id

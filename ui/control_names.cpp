@@ -46,6 +46,8 @@ const char* controlName(int id, bool soundOn) {
         return "Phrase";
     case id::hEditHint:
         return "Hint";
+    case id::hLanguage:
+        return "Language";
     }
     return "";
 }

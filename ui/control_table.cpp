@@ -71,6 +71,13 @@ const std::vector<ControlRow>& controlTable() {
         {"hSolveMe", ControlKind::Edit, 4750, Window::Main, 150, 577, 333, 20, true, 0, 0, ControlFont::System, "", 0},
         {"hEditWord", ControlKind::Edit, 5300, Window::AddPuzzles, 261, 318, 284, 24, true, 0, 0, ControlFont::System, "", 38},
         {"hEditHint", ControlKind::Edit, 5250, Window::AddPuzzles, 261, 366, 252, 24, true, 0, 0, ControlFont::System, "", 34},
+        // The tiles after Z, shown in the languages that have them, at the ledge's right end,
+        // each with the socket it rests in; Ñ and Ü share a place, as no language has both.
+        {"hLettersAE", ControlKind::BitmapStatic, 6300, Window::Main, 558, 477, 23, 24, false, 6270, 0, ControlFont::System, "", 0},
+        {"hLettersNY", ControlKind::BitmapStatic, 6360, Window::Main, 558, 510, 20, 24, false, 6330, 0, ControlFont::System, "", 0},
+        {"hLettersOE", ControlKind::BitmapStatic, 6420, Window::Main, 596, 477, 23, 24, false, 6390, 0, ControlFont::System, "", 0},
+        {"hLettersUE", ControlKind::BitmapStatic, 6480, Window::Main, 558, 510, 21, 24, false, 6450, 0, ControlFont::System, "", 0},
+        {"hLanguage", ControlKind::OwnerDrawnButton, 6700, Window::Main, 796, 3, 23, 19, true, 6600, 6650, ControlFont::System, "", 0},
     };
     // clang-format on
     return table;

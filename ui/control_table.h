@@ -32,7 +32,8 @@ struct ControlRow {
     int textLimit;    // characters an edit box accepts; 0 for no limit
 };
 
-// All 66 controls, rows in creation order.
+// Every control, rows in creation order: the design's 66, then the tiles after Z and the
+// language button.
 const std::vector<ControlRow>& controlTable();
 
 // The row of control `id`, or nullptr.

@@ -56,6 +56,9 @@ class Ui {
     virtual void messageBox(const std::string& text, const std::string& caption, bool topmost) = 0;
     // Destroys the main window, with its owned windows, which ends the run.
     virtual void endRun() = 0;
+    // Offers the shipped languages to choose from, the one of `current` code marked; the
+    // choice reaches the rules through chooseLanguage, at once or when the player makes it.
+    virtual void offerLanguages(const std::string& current) = 0;
 };
 
 } // namespace tallyrope

@@ -163,9 +163,13 @@ void textTyped(FrontEnd& frontEnd, const char* utf8) {
         }
         edited(frontEnd, focus.window);
     } else if (focus.window == Window::Main && focus.control == 0) {
-        // Characters reach the main window one by one, as its own key presses.
-        for (const char* character = utf8; *character != '\0'; ++character) {
-            letterKey(frontEnd.session, *character);
+        // Characters reach the main window one by one, as its own key presses, in the code
+        // page's bytes: é is one key.
+        std::string bytes;
+        if (toWindows1252(utf8, bytes)) {
+            for (char character : bytes) {
+                letterKey(frontEnd.session, character);
+            }
         }
     }
 }

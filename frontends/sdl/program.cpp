@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace tallyrope {
 
@@ -70,6 +73,20 @@ class SdlWindowMaker final : public WindowMaker {
     FrontEnd& frontEnd_;
 };
 
+// The languages of the desktop session in the player's order, as SDL reads them from LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG: "fr-FR".
+std::vector<std::string> systemLanguages() {
+    std::vector<std::string> names;
+    SDL_Locale* locales = SDL_GetPreferredLocales();
+    for (const SDL_Locale* locale = locales; locale != nullptr && locale->language != nullptr;
+         ++locale) {
+        names.push_back(std::string(locale->language) +
+                        (locale->country != nullptr ? std::string("-") + locale->country : ""));
+    }
+    SDL_free(locales);
+    return names;
+}
+
 } // namespace
 
 Program::Program(const std::string& dataFolder, const std::string& guide,
@@ -81,13 +98,17 @@ bool Program::start() {
         return false;
     }
     SdlWindowMaker windows(*frontEnd_);
-    return startUp(frontEnd_->session, windows);
+    return startUp(frontEnd_->session, windows, systemLanguages());
 }
 
 bool Program::handleEvents() {
     SDL_Event event;
     while (!frontEnd_->ui.runEnded() && SDL_PollEvent(&event) != 0) {
         handleEvent(*frontEnd_, event);
+        // Taken once the command that offered the languages has returned.
+        if (const std::optional<std::string> code = frontEnd_->ui.takeLanguageChoice()) {
+            chooseLanguage(frontEnd_->session, *code);
+        }
     }
     if (closeAsked.exchange(false) && !frontEnd_->ui.runEnded()) {
         closeRequest(frontEnd_->session, Window::Main);

@@ -3,12 +3,14 @@
 #include "frontends/sdl/code_page.h"
 #include "frontends/sdl/fonts.h"
 #include "frontends/sdl/sound_player.h"
+#include "text/languages.h"
 
 #include <SDL_ttf.h>
 
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace tallyrope {
 
@@ -229,6 +231,33 @@ void SdlUi::endRun() {
         if (window != nullptr) {
             SDL_HideWindow(window);
         }
+    }
+}
+
+// SDL has no menus: a box with a button for each language, the one in play the default.
+void SdlUi::offerLanguages(const std::string& current) {
+    const std::vector<Language>& offered = languages();
+    std::vector<std::string> names;
+    for (const Language& language : offered) {
+        names.push_back(toUtf8(language.name));
+    }
+    std::vector<SDL_MessageBoxButtonData> buttons;
+    for (std::size_t i = 0; i < offered.size(); ++i) {
+        const Uint32 flags =
+            offered[i].code == current ? SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT : 0;
+        buttons.push_back({flags, static_cast<int>(i), names[i].c_str()});
+    }
+    buttons.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, -1, "Cancel"});
+    const SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
+                                 handle(Window::Main),
+                                 "Tallyrope",
+                                 "The language of the puzzles and the letters:",
+                                 static_cast<int>(buttons.size()),
+                                 buttons.data(),
+                                 nullptr};
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&box, &chosen) == 0 && chosen >= 0) {
+        languageChosen_ = offered[static_cast<std::size_t>(chosen)].code;
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace tallyrope {
@@ -55,6 +57,10 @@ class SdlUi final : public Ui {
     bool openHelp(const std::string& file) override;
     void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
     void endRun() override;
+    void offerLanguages(const std::string& current) override;
+
+    // The language the player chose in the box offerLanguages showed, once.
+    std::optional<std::string> takeLanguageChoice() { return std::exchange(languageChosen_, {}); }
 
   private:
     // The control `id` when `window` holds it.
@@ -67,6 +73,7 @@ class SdlUi final : public Ui {
     std::array<SDL_Window*, 3> windows_{}; // by Window: main, Add_Puzzles, message
     bool runEnded_ = false;
     std::function<void()> saved_;
+    std::optional<std::string> languageChosen_;
 };
 
 } // namespace tallyrope

@@ -1,6 +1,7 @@
 // The functions the page calls: start-up, and each click, key and close request handed on to
 // the routing. After each one the page hears what a guess did, how the sound switch stands and
 // which player the round is credited to.
+#include "app/language_choice.h"
 #include "app/routing.h"
 #include "app/start_up.h"
 #include "frontends/web/configuration_import.h"
@@ -16,7 +17,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace tallyrope;
 
@@ -48,6 +52,45 @@ struct Run {
 };
 
 std::unique_ptr<Run> run;
+const Language* languageTold = nullptr;
+
+// navigator.languages, in the browser's order.
+std::vector<std::string> browserLanguages() {
+    char* joined = tr_page_systemLanguages();
+    std::vector<std::string> names;
+    std::string name;
+    for (const char* c = joined; *c != '\0'; ++c) {
+        if (*c == ',') {
+            names.push_back(name);
+            name.clear();
+        } else {
+            name += *c;
+        }
+    }
+    if (!name.empty()) {
+        names.push_back(name);
+    }
+    std::free(joined);
+    return names;
+}
+
+int indexOf(const Language& language) {
+    const std::vector<Language>& shipped = languages();
+    for (std::size_t i = 0; i < shipped.size(); ++i) {
+        if (&shipped[i] == &language) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+void tellLanguage(const Language& language) {
+    if (&language != languageTold) {
+        languageTold = &language;
+        tr_page_languageInPlay(indexOf(language), language.tiles.data(),
+                               static_cast<int>(language.tiles.size()));
+    }
+}
 
 void tellSoundSwitch(bool on) {
     tr_page_soundSwitch(on ? 1 : 0, controlName(id::hAudioCntl, on));
@@ -60,12 +103,13 @@ template <typename Step> void reported(Step step) {
     Session& s = run->session;
     const RoundMoment before = momentOf(s.game, s.stats);
     step(s);
-    const std::string sentence = outcomeSentence(before, s.game, s.stats);
+    const std::string sentence = outcomeSentence(before, s.game, s.stats, *s.language);
     if (!sentence.empty()) {
         tr_page_announce(sentence.data(), static_cast<int>(sentence.size()));
     }
     tellSoundSwitch(s.settings.soundOn());
     tr_page_playerChosen(s.game.playertype);
+    tellLanguage(*s.language);
 }
 
 Window windowOf(int number) {
@@ -76,13 +120,54 @@ Window windowOf(int number) {
 
 extern "C" {
 
+// The language the next start will be in, by its place among the shipped ones: the page has
+// its puzzles fetched before the start unscrambles them.
+EMSCRIPTEN_KEEPALIVE int tr_startingLanguage() {
+    return indexOf(startingLanguage(webPaths().LanguageFile, browserLanguages()));
+}
+
 EMSCRIPTEN_KEEPALIVE int tr_start() {
+    const std::vector<Language>& shipped = languages();
+    for (std::size_t i = 0; i < shipped.size(); ++i) {
+        tr_page_addLanguage(static_cast<int>(i), shipped[i].code.c_str(), shipped[i].name.data(),
+                            static_cast<int>(shipped[i].name.size()));
+    }
     run = std::make_unique<Run>();
+    languageTold = nullptr;
     PageWindowMaker windows(run->ui);
-    const bool started = startUp(run->session, windows);
+    const bool started = startUp(run->session, windows, browserLanguages());
     tellSoundSwitch(true);
     tr_page_playerChosen(run->session.game.playertype);
+    tellLanguage(*run->session.language);
     return started ? 1 : 0;
+}
+
+// The files of the shipped language `index` in the data folder: its store and its working
+// file, which the page looks for before it fetches the store the game ships.
+EMSCRIPTEN_KEEPALIVE const char* tr_languageStore(int index) {
+    static std::string name;
+    name = Paths::inFolder("", languages()[static_cast<std::size_t>(index)].code).LoadsFile;
+    return name.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tr_languageWorkingFile(int index) {
+    static std::string name;
+    name = Paths::inFolder("", languages()[static_cast<std::size_t>(index)].code).WordsFile;
+    return name.c_str();
+}
+
+// The shipped language in play, by its place.
+EMSCRIPTEN_KEEPALIVE int tr_languageInPlay() {
+    return run ? indexOf(*run->session.language) : 0;
+}
+
+// The player chose the shipped language `index`, whose puzzles the page has fetched.
+EMSCRIPTEN_KEEPALIVE void tr_chooseLanguage(int index) {
+    const std::vector<Language>& shipped = languages();
+    if (index >= 0 && index < static_cast<int>(shipped.size())) {
+        reported(
+            [&](Session& s) { chooseLanguage(s, shipped[static_cast<std::size_t>(index)].code); });
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE int tr_runCommand(int id) {

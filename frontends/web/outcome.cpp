@@ -28,7 +28,8 @@ RoundMoment momentOf(const Game& game, const Stats& stats) {
             wrappingAdd(stats.plossone, stats.plosstwo)};
 }
 
-std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats) {
+std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats,
+                            const Language& language) {
     if (!before.inPlay) {
         return {};
     }
@@ -38,10 +39,12 @@ std::string outcomeSentence(const RoundMoment& before, const Game& game, const S
         }
         return "You won! The phrase was " + game.solveword + ".";
     }
-    for (int k = 0; k < 26; ++k) {
+    for (int k = 0; k < tileCount; ++k) {
         if (before.KillLet[k] == 0 && game.KillLet[k] != 0) {
-            const char letter = static_cast<char>('A' + k);
-            const long count = std::count(game.solveword.begin(), game.solveword.end(), letter);
+            // The letters that fold onto the tile count as it: an E finds É.
+            const char letter = tileSet[k];
+            const std::string tiles = folded(language, game.solveword);
+            const long count = std::count(tiles.begin(), tiles.end(), letter);
             return count == 0 ? "No " + std::string(1, letter) + ". " + missesLeft(game.numwrong)
                               : found(letter, count);
         }

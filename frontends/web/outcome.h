@@ -14,14 +14,16 @@ namespace tallyrope {
 struct RoundMoment {
     bool inPlay = false;
     std::int32_t numwrong = 0;
-    std::array<std::int32_t, 26> KillLet{};
+    std::array<std::int32_t, tileCount> KillLet{};
     std::size_t usedLength = 0;
     std::int32_t losses = 0;
 };
 
 RoundMoment momentOf(const Game& game, const Stats& stats);
 
-// The sentence for what happened between `before` and now; empty when no guess was made.
-std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats);
+// The sentence for what happened between `before` and now, in a round of `language`; empty
+// when no guess was made.
+std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats,
+                            const Language& language);
 
 } // namespace tallyrope

@@ -29,4 +29,14 @@ void tr_page_announce(const char* text, int length);
 void tr_page_soundSwitch(int on, const char* name);
 // The player credited with the round: 1 or 2.
 void tr_page_playerChosen(int player);
+// The browser's preferred languages, comma-separated ("de-DE,de,en"), in memory that the
+// caller frees.
+char* tr_page_systemLanguages();
+// Language `index` of those the game ships, by its code and its name.
+void tr_page_addLanguage(int index, const char* code, const char* name, int nameLength);
+// The language in play, and its ledge's tiles in their order.
+void tr_page_languageInPlay(int index, const char* tiles, int tilesLength);
+// The language button was pressed: the page offers the languages, the one in play marked, and
+// hands the choice to tr_chooseLanguage.
+void tr_page_offerLanguages(int current);
 }

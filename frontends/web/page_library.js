@@ -65,4 +65,17 @@ mergeInto(LibraryManager.library, {
     tr_page_playerChosen: function (player) {
         Module.page.playerChosen(player);
     },
+    tr_page_systemLanguages__deps: ["$stringToNewUTF8"],
+    tr_page_systemLanguages: function () {
+        return stringToNewUTF8(Module.page.systemLanguages());
+    },
+    tr_page_addLanguage: function (index, code, name, nameLength) {
+        Module.page.addLanguage(index, UTF8ToString(code), HEAPU8.slice(name, name + nameLength));
+    },
+    tr_page_languageInPlay: function (index, tiles, tilesLength) {
+        Module.page.languageInPlay(index, HEAPU8.slice(tiles, tiles + tilesLength));
+    },
+    tr_page_offerLanguages: function (current) {
+        Module.page.offerLanguages(current);
+    },
 });

@@ -2,6 +2,7 @@
 
 #include "frontends/web/page_calls.h"
 #include "frontends/web/stage.h"
+#include "text/languages.h"
 #include "ui/control_table.h"
 
 #include <vector>
@@ -120,6 +121,15 @@ void WebUi::messageBox(const std::string& text, const std::string& caption, bool
 
 void WebUi::endRun() {
     tr_page_endRun();
+}
+
+void WebUi::offerLanguages(const std::string& current) {
+    const std::vector<Language>& offered = languages();
+    for (std::size_t i = 0; i < offered.size(); ++i) {
+        if (offered[i].code == current) {
+            tr_page_offerLanguages(static_cast<int>(i));
+        }
+    }
 }
 
 } // namespace tallyrope

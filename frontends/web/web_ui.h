@@ -31,6 +31,7 @@ class WebUi final : public Ui {
     bool openHelp(const std::string& file) override;
     void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
     void endRun() override;
+    void offerLanguages(const std::string& current) override;
 
   private:
     std::array<Point, 3> origins_;

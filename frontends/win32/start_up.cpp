@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tallyrope {
 
@@ -58,6 +60,32 @@ class Win32WindowMaker final : public WindowMaker {
     int showCommand_;
 };
 
+// The user's preferred languages for the user interface, in their order: "de-DE".
+std::vector<std::string> systemLanguages() {
+    ULONG count = 0;
+    ULONG length = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &length) || length == 0) {
+        return {};
+    }
+    std::wstring names(length, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &length)) {
+        return {};
+    }
+    // The names follow each other, each ended by a zero, the list by a second one. They are
+    // ASCII, so each wide character narrows as it is.
+    std::vector<std::string> result;
+    std::string name;
+    for (wchar_t c : names) {
+        if (c != L'\0') {
+            name += static_cast<char>(c);
+        } else if (!name.empty()) {
+            result.push_back(name);
+            name.clear();
+        }
+    }
+    return result;
+}
+
 int messageLoop(FrontEnd& frontEnd) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -83,7 +111,7 @@ int runProgram(HINSTANCE instance, int showCommand) {
     // Windows keep a pointer to it until the end of the run.
     const auto frontEnd = std::make_unique<FrontEnd>(instance, folder);
     Win32WindowMaker windows(*frontEnd, showCommand);
-    if (!startUp(frontEnd->session, windows)) {
+    if (!startUp(frontEnd->session, windows, systemLanguages())) {
         return 0;
     }
     return messageLoop(*frontEnd);

@@ -1,5 +1,7 @@
 #include "frontends/win32/win32_ui.h"
 
+#include "text/languages.h"
+#include "ui/control_ids.h"
 #include "ui/control_table.h"
 
 #include <mmsystem.h>
@@ -124,6 +126,23 @@ void Win32Ui::messageBox(const std::string& text, const std::string& caption, bo
 
 void Win32Ui::endRun() {
     DestroyWindow(handle(Window::Main));
+}
+
+// A menu under the language button; the item chosen comes back as a command, which the window
+// procedure hands to chooseLanguage.
+void Win32Ui::offerLanguages(const std::string& current) {
+    HMENU menu = CreatePopupMenu();
+    const std::vector<Language>& offered = languages();
+    for (std::size_t i = 0; i < offered.size(); ++i) {
+        const UINT checked = offered[i].code == current ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(menu, MF_STRING | checked, firstLanguageCommand + i, offered[i].name.c_str());
+    }
+    RECT button;
+    GetWindowRect(control(id::hLanguage), &button);
+    HWND main = handle(Window::Main);
+    TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.right,
+                   button.bottom, 0, main, nullptr);
+    DestroyMenu(menu);
 }
 
 } // namespace tallyrope

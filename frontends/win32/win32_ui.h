@@ -10,6 +10,9 @@
 
 namespace tallyrope {
 
+// The language menu's items send commands from this id on, one for each of languages().
+constexpr int firstLanguageCommand = 7000;
+
 class Win32Ui final : public Ui {
   public:
     explicit Win32Ui(HINSTANCE instance) : instance_(instance) {}
@@ -39,6 +42,7 @@ class Win32Ui final : public Ui {
     bool openHelp(const std::string& file) override;
     void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
     void endRun() override;
+    void offerLanguages(const std::string& current) override;
 
     // The control `id` in the window the control table places it in.
     HWND control(int id) const;

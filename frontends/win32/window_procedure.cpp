@@ -4,7 +4,9 @@
 #include "frontends/win32/button_faces.h"
 #include "frontends/win32/controls.h"
 #include "frontends/win32/front_end.h"
+#include "frontends/win32/win32_ui.h"
 #include "frontends/win32/windows.h"
+#include "text/languages.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -51,6 +53,11 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
             }
             return 0;
         }
+        if (const int item = LOWORD(wParam) - firstLanguageCommand;
+            item >= 0 && item < static_cast<int>(languages().size())) {
+            chooseLanguage(frontEnd.session, languages()[static_cast<std::size_t>(item)].code);
+            return 0;
+        }
         break;
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -69,8 +76,9 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
         keyDown(frontEnd, wParam);
         return 0;
     case WM_CHAR:
-        // Typed while the window itself, not one of its edit boxes, has the focus.
-        if (window == Window::Main && wParam < 0x80) {
+        // Typed while the window itself, not one of its edit boxes, has the focus: a character
+        // of the code page, é as well as e.
+        if (window == Window::Main && wParam < 0x100) {
             letterKey(frontEnd.session, static_cast<char>(wParam));
         }
         return 0;

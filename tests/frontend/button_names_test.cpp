@@ -29,6 +29,7 @@ TEST(ButtonNames, EveryButtonIsNamedAndTheSoundButtonFollowsTheSwitch) {
         {id::hDelSelect, "Del"},
         {id::hViewNext, "Review"},
         {id::hNoCon, "Close console"},
+        {id::hLanguage, "Language"},
     };
     GameCopy game;
     ASSERT_TRUE(game.start());

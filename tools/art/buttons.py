@@ -100,6 +100,13 @@ def _title_key(size, pressed, glyph):
     elif glyph == "close":
         sketch.line([(cx - 4.5, cy - 4.5), (cx + 4.5, cy + 4.5)], 2.4)
         sketch.line([(cx - 4.5, cy + 4.5), (cx + 4.5, cy - 4.5)], 2.4)
+    elif glyph == "language":
+        # A globe: its rim, a meridian and the equator.
+        sketch.ellipse((cx - 6.5, cy - 6.5, cx + 6.5, cy + 6.5), outline_width=1.6)
+        sketch.ellipse((cx - 2.8, cy - 6.5, cx + 2.8, cy + 6.5), outline_width=1.3)
+        sketch.line([(cx - 6, cy), (cx + 6, cy)], 1.3)
+        sketch.line([(cx - 5, cy - 3.3), (cx + 5, cy - 3.3)], 1.0)
+        sketch.line([(cx - 5, cy + 3.3), (cx + 5, cy + 3.3)], 1.0)
     mask = sketch.mask()
     if glyph == "help":
         mask = paint.text_mask(size, (cx, cy + 0.5), "?", pal.serif_bold(14), "mm")

@@ -23,6 +23,7 @@ BUTTONS = {
     3900: (3950, "main", (821, 3, 23, 19), "minimize"),
     4050: (4100, "main", (846, 3, 23, 19), "help"),
     4200: (4250, "main", (871, 3, 23, 19), "close"),
+    6600: (6650, "main", (796, 3, 23, 19), "language"),
     4800: (4850, "main", (27, 570, 115, 34), "Solve Puzzle"),
     5100: (5150, "main", (494, 570, 117, 34), "S/H Con Panel"),
     2300: (2650, "message", (138, 64, 42, 25), "OK"),
@@ -88,6 +89,19 @@ TILES = {
 }
 
 
+# The tiles after Z, which only some languages show, at the ledge's right end: letter ->
+# (x, y, width, height, bitmap id) of the block. Each bitmap carries its own socket, two pixels
+# around the block, so that where the tile is not shown the ledge is bare wood; Ñ and Ü share
+# a place, as no language has both.
+EXTRA_TILES = {
+    "\u00c4": (560, 479, 19, 20, 6270),
+    "\u00d1": (560, 512, 16, 20, 6330),
+    "\u00d6": (598, 479, 19, 20, 6390),
+    "\u00dc": (560, 512, 17, 20, 6450),
+}
+EXTRA_TILE_SOCKET = 2
+
+
 def tile_bitmap_id(letter):
     return 130 + 60 * (ord(letter) - ord("A"))
 
@@ -112,7 +126,7 @@ BUBBLES = {
 }
 
 # The main window's title buttons and the console's close button.
-TITLE_BUTTONS = (3900, 4050, 4200)
+TITLE_BUTTONS = (6600, 3900, 4050, 4200)
 
 
 def right(rect):

@@ -18,7 +18,7 @@ def paint_background(scene=True):
     needs to hide the rope behind the head."""
     bg = chrome.wooden_body(layout.MAIN_SIZE, seed=4800)
     chrome.title_strip(bg, layout.TITLE_STRIP_HEIGHT, "Tallyrope", "a word-guessing game", 4801)
-    chrome.title_button_recess(bg, (817, 0, 81, layout.TITLE_STRIP_HEIGHT - 1))
+    chrome.title_button_recess(bg, (792, 0, 106, layout.TITLE_STRIP_HEIGHT - 1))
     _phrase_board(bg)
     _chalkboard(bg, scene)
     _ledge(bg)
@@ -78,15 +78,22 @@ def _ledge(bg):
 def _tile_slot(bg, letter, rect):
     """The carved socket a letter block sits in; shows a faint letter when empty."""
     x, y, w, h = rect
-    bg[y - 2 : y + h + 2, x - 2 : x + w + 2] = bg[y - 2 : y + h + 2, x - 2 : x + w + 2] * 0.42
-    paint.inset_frame(bg, (x - 1, y - 1, w + 2, h + 2), (18, 9, 4), (168, 104, 70))
+    tile_socket(bg, rect)
     size = (bg.shape[1], bg.shape[0])
     mask = paint.text_mask(size, (x + w / 2, y + h / 2 + 1), letter, pal.sans_bold(13), "mm")
     paint.blend(bg, mask * 0.55, (104, 58, 34))
 
 
+def tile_socket(bg, rect):
+    """The carved socket's dark rim, two pixels around the block's rectangle."""
+    x, y, w, h = rect
+    bg[y - 2 : y + h + 2, x - 2 : x + w + 2] = bg[y - 2 : y + h + 2, x - 2 : x + w + 2] * 0.42
+    paint.inset_frame(bg, (x - 1, y - 1, w + 2, h + 2), (18, 9, 4), (168, 104, 70))
+
+
 def _chalk_and_eraser(bg):
-    eraser = (566, 492, 58, 22)
+    # At the ledge's left end: its right end takes the tiles some languages add after Z.
+    eraser = (17, 492, 58, 22)
     x, y, w, h = eraser
     sketch = paint.Sketch((w, h))
     sketch.rounded_rect((0, 0, w, h - 6), 3)
@@ -97,10 +104,10 @@ def _chalk_and_eraser(bg):
     paint.put_text(bg, (x + w // 2, y + 8), "FELT", pal.condensed_bold(8), (96, 62, 32), "mm")
     chalk = paint.Sketch((60, 12))
     chalk.line([(4, 6), (44, 3.5)], 6)
-    paint.blend(bg, chalk.mask(), (244, 242, 234), (560, 522))
+    paint.blend(bg, chalk.mask(), (244, 242, 234), (15, 522))
     tip = paint.Sketch((60, 12))
     tip.line([(4, 7.5), (44, 5)], 2)
-    paint.blend(bg, tip.mask() * 0.35, (150, 150, 142), (560, 522))
+    paint.blend(bg, tip.mask() * 0.35, (150, 150, 142), (15, 522))
 
 
 def _player_panel(bg, player, rect):

@@ -1,7 +1,6 @@
 #include "tools/puzzles/collection_source.h"
 
 #include "storage/puzzle_file.h"
-#include "text/latin_case.h"
 #include "tools/puzzles/puzzle_rules.h"
 
 #include <map>
@@ -16,7 +15,8 @@ bool isBlank(std::string_view line) {
 
 } // namespace
 
-CompiledCollection compileCollection(std::string_view source, const std::string& sourceName) {
+CompiledCollection compileCollection(std::string_view source, const std::string& sourceName,
+                                     const Language& language) {
     CompiledCollection collection;
     std::map<std::string, std::size_t> firstLineOfKey;
     std::size_t lineNumber = 0;
@@ -37,16 +37,17 @@ CompiledCollection compileCollection(std::string_view source, const std::string&
         }
         const Puzzle puzzle{std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))};
         const std::size_t refusedBefore = collection.refusals.size();
-        for (const std::string& broken : ruleBreaks(puzzle)) {
+        for (const std::string& broken : ruleBreaks(puzzle, language)) {
             collection.refusals.push_back(where + broken);
         }
-        const auto [first, isNew] = firstLineOfKey.emplace(duplicateKey(puzzle.phrase), lineNumber);
+        const auto [first, isNew] =
+            firstLineOfKey.emplace(duplicateKey(puzzle.phrase, language), lineNumber);
         if (!isNew) {
             collection.refusals.push_back(where + "same phrase as line " +
                                           std::to_string(first->second));
         }
         if (collection.refusals.size() == refusedBefore) {
-            collection.database += serialise({lowerCase(puzzle.phrase), puzzle.hint});
+            collection.database += serialise({lowerCase(language, puzzle.phrase), puzzle.hint});
             ++collection.puzzles;
         }
     }

@@ -2,6 +2,8 @@
 // starting with "#" are comments; blank lines are skipped.
 #pragma once
 
+#include "text/languages.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,7 +17,8 @@ struct CompiledCollection {
     std::vector<std::string> refusals; // "name:line: what is wrong", one per broken rule
 };
 
-// `sourceName` names the source in the refusals.
-CompiledCollection compileCollection(std::string_view source, const std::string& sourceName);
+// `sourceName` names the source in the refusals; the puzzles are in `language`.
+CompiledCollection compileCollection(std::string_view source, const std::string& sourceName,
+                                     const Language& language = english());
 
 } // namespace tallyrope::puzzles

@@ -25,6 +25,10 @@ const char* const usage =
     "                           TAB, hint) into the puzzle database PLAIN\n"
     "  --help                   print this text\n"
     "\n"
+    "check and compile take --language CODE for the puzzles of another language than\n"
+    "English, CODE the name of its folder of puzzles/, such as de; the text of every file\n"
+    "is in the Windows-1252 code page.\n"
+    "\n"
     "Exit codes: 0 done, 1 puzzles break the rules, 2 bad arguments or a file that could\n"
     "not be read or written. Files are written whole or not at all.\n";
 
@@ -36,6 +40,7 @@ struct Invocation {
     std::string command;
     std::vector<std::string> files;
     bool store = false;
+    const Language* language = &english();
 };
 
 class Tool {
@@ -66,9 +71,9 @@ class Tool {
             return list(call.files[0], call.store);
         }
         if (call.command == "check") {
-            return check(call.files[0], call.store);
+            return check(call.files[0], call.store, *call.language);
         }
-        return compile(call.files[0], call.files[1]);
+        return compile(call.files[0], call.files[1], *call.language);
     }
 
   private:
@@ -78,11 +83,14 @@ class Tool {
             std::size_t files;
             bool takesStore;
             const char* operands;
+            bool takesLanguage;
         };
         static const Form forms[] = {
-            {"pack", 2, false, "PLAIN STORE"},     {"unpack", 2, false, "STORE PLAIN"},
-            {"list", 1, true, "[--store] FILE"},   {"check", 1, true, "[--store] FILE"},
-            {"compile", 2, false, "SOURCE PLAIN"},
+            {"pack", 2, false, "PLAIN STORE", false},
+            {"unpack", 2, false, "STORE PLAIN", false},
+            {"list", 1, true, "[--store] FILE", false},
+            {"check", 1, true, "[--language CODE] [--store] FILE", true},
+            {"compile", 2, false, "[--language CODE] SOURCE PLAIN", true},
         };
         Invocation call{arguments[0], {}, false};
         const Form* form = nullptr;
@@ -99,6 +107,13 @@ class Tool {
             const std::string& argument = arguments[i];
             if (argument == "--store" && form->takesStore) {
                 call.store = true;
+            } else if (argument == "--language" && form->takesLanguage) {
+                if (i + 1 == arguments.size() || findLanguage(arguments[i + 1]) == nullptr) {
+                    err_ << programName << call.command << ": --language takes the code of a "
+                         << "language of puzzles/\n";
+                    return std::nullopt;
+                }
+                call.language = findLanguage(arguments[++i]);
             } else if (argument.size() > 1 && argument[0] == '-') {
                 err_ << programName << call.command << ": unknown option \"" << argument << "\"\n";
                 return std::nullopt;
@@ -177,12 +192,12 @@ class Tool {
         return exitSuccess;
     }
 
-    int check(const std::string& path, bool fromStore) {
+    int check(const std::string& path, bool fromStore, const Language& language) {
         const std::optional<std::string> text = readDatabase(path, fromStore);
         if (!text) {
             return exitFailure;
         }
-        const std::vector<std::string> problems = checkDatabase(*text);
+        const std::vector<std::string> problems = checkDatabase(*text, language);
         for (const std::string& problem : problems) {
             out_ << path << ": " << problem << '\n';
         }
@@ -195,12 +210,13 @@ class Tool {
         return exitSuccess;
     }
 
-    int compile(const std::string& sourcePath, const std::string& plainPath) {
+    int compile(const std::string& sourcePath, const std::string& plainPath,
+                const Language& language) {
         const std::optional<std::string> source = read(sourcePath);
         if (!source) {
             return exitFailure;
         }
-        const CompiledCollection collection = compileCollection(*source, sourcePath);
+        const CompiledCollection collection = compileCollection(*source, sourcePath, language);
         if (!collection.refusals.empty()) {
             for (const std::string& refusal : collection.refusals) {
                 err_ << refusal << '\n';

@@ -7,7 +7,7 @@
 
 namespace tallyrope::puzzles {
 
-std::vector<std::string> checkDatabase(std::string_view text) {
+std::vector<std::string> checkDatabase(std::string_view text, const Language& language) {
     const DatabaseText database = splitDatabase(text);
     std::vector<std::string> problems;
     std::map<std::string, std::size_t> firstRecordOfKey;
@@ -16,14 +16,14 @@ std::vector<std::string> checkDatabase(std::string_view text) {
         const std::size_t number = i + 1;
         const std::string name =
             "record " + std::to_string(number) + " " + quoted(record.puzzle.phrase) + ": ";
-        for (const std::string& broken : ruleBreaks(record.puzzle)) {
+        for (const std::string& broken : ruleBreaks(record.puzzle, language)) {
             problems.push_back(name + broken);
         }
         if (!record.closed) {
             problems.push_back(name + "hint has no closing \":\"");
         }
         const auto [first, isNew] =
-            firstRecordOfKey.emplace(duplicateKey(record.puzzle.phrase), number);
+            firstRecordOfKey.emplace(duplicateKey(record.puzzle.phrase, language), number);
         if (!isNew) {
             problems.push_back(name + "same phrase as record " + std::to_string(first->second));
         }

@@ -3,6 +3,8 @@
 // parts then break the rules.
 #pragma once
 
+#include "text/languages.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,6 @@
 namespace tallyrope::puzzles {
 
 // One message for each problem, naming the record (the first is record 1); empty when none.
-std::vector<std::string> checkDatabase(std::string_view text);
+std::vector<std::string> checkDatabase(std::string_view text, const Language& language = english());
 
 } // namespace tallyrope::puzzles

@@ -1,15 +1,15 @@
 #include "tools/puzzles/puzzle_rules.h"
 
-#include "text/latin_case.h"
-
 #include <cstdio>
 
 namespace tallyrope::puzzles {
 
 namespace {
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// A letter in either case, or a small letter whose capital is spelt with letters (ß).
+bool isLetter(const Language& language, char c) {
+    return language.isLetter(c) || language.isLetter(capitalOf(c)) ||
+           language.isLetter(upperCase(language, std::string(1, c))[0]);
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -19,17 +19,9 @@ bool isPrintableAscii(char c) {
 }
 
 // Punctuation a phrase may hold; a ";" or ":" would split its record in the database.
-bool isPhraseMark(char c) {
-    return std::string_view("'.,-?!&").find(c) != std::string_view::npos;
-}
-
-bool isPhraseByte(char c) {
-    return isLetter(c) || isDigit(c) || c == ' ' || isPhraseMark(c);
-}
-
-// A ":" would end the hint early; a ";" is what a phrase split by its own ";" leaves in a hint.
-bool isHintByte(char c) {
-    return isPrintableAscii(c) && c != ':' && c != ';';
+bool isPhraseMark(const Language& language, char c) {
+    return std::string_view("'.,-?!&").find(c) != std::string_view::npos ||
+           language.marks.find(c) != std::string::npos;
 }
 
 std::string byteName(char c) {
@@ -63,19 +55,34 @@ void checkSpaces(std::string_view field, const char* name, std::vector<std::stri
 
 } // namespace
 
-std::vector<std::string> ruleBreaks(const Puzzle& puzzle) {
+std::vector<std::string> ruleBreaks(const Puzzle& puzzle, const Language& language) {
     std::vector<std::string> breaks;
     const std::string_view phrase = puzzle.phrase;
     const std::string_view hint = puzzle.hint;
+    const auto isPhraseByte = [&language](char c) {
+        return isLetter(language, c) || isDigit(c) || c == ' ' || isPhraseMark(language, c);
+    };
+    // A ":" would end the hint early; a ";" is what a phrase split by its own ";" leaves in a
+    // hint.
+    const auto isHintByte = [&language](char c) {
+        return ((isPrintableAscii(c) || isLetter(language, c) || isPhraseMark(language, c)) &&
+                c != ':' && c != ';');
+    };
 
     if (phrase.size() < shortestPhrase || phrase.size() > longestPhrase) {
         breaks.push_back("phrase is " + std::to_string(phrase.size()) + " characters, not " +
                          std::to_string(shortestPhrase) + " to " + std::to_string(longestPhrase));
     }
+    // ß shows as SS: the phrase line holds the capitals.
+    const std::size_t shown = upperCase(language, std::string(phrase)).size();
+    if (phrase.size() <= longestPhrase && shown > longestPhrase) {
+        breaks.push_back("phrase is " + std::to_string(shown) + " characters in capitals, more " +
+                         "than " + std::to_string(longestPhrase));
+    }
     checkBytes(phrase, "phrase", isPhraseByte, breaks);
     std::size_t letters = 0;
     for (char c : phrase) {
-        letters += isLetter(c) ? 1 : 0;
+        letters += isLetter(language, c) ? 1 : 0;
     }
     if (letters < 2) {
         breaks.push_back("phrase has fewer than two letters");
@@ -96,14 +103,14 @@ std::vector<std::string> ruleBreaks(const Puzzle& puzzle) {
     return breaks;
 }
 
-std::string duplicateKey(std::string_view phrase) {
+std::string duplicateKey(std::string_view phrase, const Language& language) {
     std::string key;
     for (char c : phrase) {
-        if (!isPhraseMark(c)) {
+        if (!isPhraseMark(language, c)) {
             key += c;
         }
     }
-    return lowerCase(key);
+    return folded(language, upperCase(language, key));
 }
 
 std::string quoted(std::string_view text) {

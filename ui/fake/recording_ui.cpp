@@ -121,4 +121,8 @@ Point RecordingUi::middleOf(int id) const {
     return {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
 }
 
+void RecordingUi::offerLanguages(const std::string& current) {
+    languagesOffered.push_back(current);
+}
+
 } // namespace tallyrope

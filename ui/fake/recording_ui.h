@@ -31,6 +31,7 @@ class RecordingUi : public Ui {
     bool openHelp(const std::string& file) override;
     void messageBox(const std::string& text, const std::string& caption, bool topmost) override;
     void endRun() override;
+    void offerLanguages(const std::string& current) override;
 
     // What the player sees.
     std::string text(Window window, int id) const;
@@ -66,6 +67,7 @@ class RecordingUi : public Ui {
     std::vector<std::string> helpOpened;   // every help file asked for
     std::vector<Box> boxes;                // every message box shown
     bool runEnded = false;
+    std::vector<std::string> languagesOffered; // the language in play at each offer
 
   private:
     std::map<std::pair<Window, int>, std::string> texts_;

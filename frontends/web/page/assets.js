@@ -7,7 +7,7 @@ export const bitmapIds = [
     1150, 1210, 1270, 1330, 1390, 1450, 1510, 1570, 1630, 1870, 2000, 2050, 2100, 2150, 2200, 2250,
     2300, 2650, 2700, 2750, 2850, 2900, 3000, 3050, 3150, 3200, 3300, 3350, 3450, 3500, 3600, 3650,
     3750, 3850, 3900, 3950, 4050, 4100, 4200, 4250, 4800, 4850, 5100, 5150, 5400, 5450, 5750, 5800,
-    5850, 5900, 6050,
+    5850, 5900, 6050, 6270, 6330, 6390, 6450, 6600, 6650,
 ];
 
 // The eight clips of the game and the beep the desktop system would give.
@@ -27,10 +27,14 @@ const pageShell = [
     "index.html",
     "tallyrope.js",
     "tallyrope.wasm",
-    "OnLoad.dat",
     "manifest.webmanifest",
     "style.css",
     "main.js",
 ];
 
-export const pageFiles = [...pageShell, ...bitmapIds.map(bitmapUrl), ...clipIds.map(clipUrl)];
+// The tiles after Z, and each language's puzzles, are kept once a language that has them is
+// played: a first visit fetches only its own language's.
+export const tilesAfterZ = [6270, 6330, 6390, 6450];
+const keptAtInstall = bitmapIds.filter((id) => !tilesAfterZ.includes(id));
+
+export const pageFiles = [...pageShell, ...keptAtInstall.map(bitmapUrl), ...clipIds.map(clipUrl)];

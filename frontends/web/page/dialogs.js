@@ -44,3 +44,29 @@ export function confirm(id, yes) {
         box.addEventListener("close", () => resolve(box.returnValue === yes), { once: true });
     });
 }
+
+// Resolves to the place of the choice the player made among `choices` in dialog `id`, the one
+// at `current` marked as chosen; null when the player cancelled.
+export function chooseFrom(id, choices, current) {
+    const box = document.getElementById(id);
+    const list = box.querySelector("[data-choices]");
+    list.replaceChildren(
+        ...choices.map((choice, index) => {
+            const button = document.createElement("button");
+            button.value = String(index);
+            button.textContent = choice;
+            button.setAttribute("aria-pressed", String(index === current));
+            return button;
+        }),
+    );
+    box.returnValue = "";
+    box.showModal();
+    list.children[current]?.focus();
+    return new Promise((resolve) => {
+        box.addEventListener(
+            "close",
+            () => resolve(/^\d+$/.test(box.returnValue) ? Number(box.returnValue) : null),
+            { once: true },
+        );
+    });
+}

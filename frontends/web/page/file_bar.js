@@ -1,5 +1,6 @@
-// Export and Import, below the game: the same OnLoad.dat and TRStats.dat the desktop programs
-// keep, carried between the browser and the other systems, and a TRC_CONFIG.INI brought in.
+// Export and Import, below the game: the same OnLoad.dat (or the store of the language in
+// play, OnLoad-de.dat) and TRStats.dat the desktop programs keep, carried between the browser
+// and the other systems, and a TRC_CONFIG.INI brought in.
 import { confirm, showMessage } from "./dialogs.js";
 import { refusedStorage } from "./files.js";
 
@@ -21,7 +22,8 @@ const notImported = `${refusedStorage} The imported file was not taken; nothing 
 // Saves as a quit does, hands both files over, and starts afresh from what the browser keeps.
 async function exportFiles(game, files) {
     game.sessionEnds();
-    for (const name of ["OnLoad.dat", "TRStats.dat"]) {
+    const store = game.languageFiles(game.languageInPlay()).store;
+    for (const name of [store, "TRStats.dat"]) {
         const bytes = files.read(name);
         if (bytes !== null) {
             download(name, bytes);

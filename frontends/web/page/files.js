@@ -149,15 +149,18 @@ export class DataFolder {
             .filter((path) => this.fs.isFile(this.fs.stat(path).mode));
     }
 
-    // A first visit plays the shipped puzzles, as the desktop programs' first start does;
-    // `shipped` is the page's request for them, made while the program loaded.
-    async seed(shipped) {
-        if (this.read("OnLoad.dat") !== null || this.read("TRData.dat") !== null) {
-            return;
+    // The first play in a language plays its shipped puzzles, as the desktop programs' first
+    // start does: `files` names the language's store and working file. False when neither is
+    // in the folder and the shipped store could not be fetched.
+    async seed(files) {
+        if (this.read(files.store) !== null || this.read(files.working) !== null) {
+            return true;
         }
-        const response = await shipped;
-        if (response?.ok) {
-            this.write("OnLoad.dat", new Uint8Array(await response.arrayBuffer()));
+        const response = await fetch(files.store).catch(() => null);
+        if (!response?.ok) {
+            return false;
         }
+        this.write(files.store, new Uint8Array(await response.arrayBuffer()));
+        return true;
     }
 }

@@ -16,6 +16,15 @@ export function gameOf(module, files) {
         helpKey: flushed(() => module._tr_helpKey()),
         closeRequest: flushed((window) => module._tr_closeRequest(window)),
         sessionEnds: flushed(() => module._tr_sessionEnds()),
+        chooseLanguage: flushed((index) => module._tr_chooseLanguage(index)),
+        // The shipped language the next start is in, by its place.
+        startingLanguage: () => module._tr_startingLanguage(),
+        languageInPlay: () => module._tr_languageInPlay(),
+        // The store and working file of a shipped language, by its place.
+        languageFiles: (index) => ({
+            store: module.UTF8ToString(module._tr_languageStore(index)),
+            working: module.UTF8ToString(module._tr_languageWorkingFile(index)),
+        }),
         // 0 refused, 1 puzzles, 2 the console's locks.
         checkImport: () => module._tr_checkImport(),
         // Import flushes after it, to learn whether the new puzzles were stored.

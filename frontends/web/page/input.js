@@ -3,6 +3,7 @@
 // on the press, at a point in the panel's own coordinates, so the core hit-tests as it always
 // does; a button or tile activated from the keyboard acts as a click on it. In the touch layout
 // a tile still acts at its table rectangle, whatever its place on the screen.
+import { toBytes } from "./code_page.js";
 import { anyDialogOpen } from "./dialogs.js";
 import { isTouchLayout } from "./layout.js";
 
@@ -151,8 +152,13 @@ function keyDown(event, game) {
     if (event.key in arrows) {
         event.preventDefault();
         game.arrowKey(arrows[event.key]);
-    } else if (/^[a-zA-Z]$/.test(event.key)) {
-        game.letterKey(event.key.charCodeAt(0));
+    } else if ([...event.key].length === 1) {
+        // A character of the code page, é or ñ as well as e: the core knows the language's
+        // letters.
+        const byte = toBytes(event.key);
+        if (byte !== null) {
+            game.letterKey(byte[0]);
+        }
     }
 }
 

@@ -12,6 +12,8 @@ import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
 
 const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
+const unfetchedLanguage =
+    "The puzzles of this language could not be fetched. Connect to the internet and choose it again.";
 
 // The notice at the end of a run says that the files are saved only once the browser has
 // stored them.
@@ -107,8 +109,15 @@ async function play() {
     const module = await window.createTallyrope({ page: screen });
     folder = new DataFolder(module, tellSaving);
     await folder.open();
-    await folder.seed(shippedStore);
     game = gameOf(module, folder);
+    await folder.seed(game.languageFiles(game.startingLanguage()));
+    screen.languageChosen = async (index) => {
+        if (await folder.seed(game.languageFiles(index))) {
+            game.chooseLanguage(index);
+        } else {
+            showMessage(unfetchedLanguage, "Tallyrope");
+        }
+    };
     wireInput(stage, game);
     wireFileBar(game, folder, module);
     document.querySelector("#minimized button").addEventListener("click", () => screen.restore());
@@ -130,10 +139,6 @@ function refuse() {
     signalReady();
 }
 
-// Only a first visit needs the shipped puzzles, but asked for only once the program has
-// loaded and found the folder empty, they would delay that visit by a round trip; later
-// visits find them in the service worker's cache.
-const shippedStore = fetch("OnLoad.dat").catch(() => null);
 setUpDialogs();
 wireLayout();
 document.querySelector("#ended button").addEventListener("click", () => location.reload());

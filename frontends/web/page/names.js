@@ -41,17 +41,21 @@ export function soundFace(on) {
     return on ? "On" : "Off";
 }
 
+// Every letter with a tile, in the order of the tiles' ids: A to Z are 160 + 60 k, the tiles
+// after Z 6300 + 60 k.
+export const tileLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00c4\u00d1\u00d6\u00dc";
 const firstTile = 160;
+const firstTileAfterZ = 6300;
 const tileStep = 60;
 
-// Tile k (0 for A) has control id 160 + 60 k.
 export function tileId(k) {
-    return firstTile + tileStep * k;
+    return k < 26 ? firstTile + tileStep * k : firstTileAfterZ + tileStep * (k - 26);
 }
 
 export function tileLetter(id) {
-    const k = (id - firstTile) / tileStep;
-    return Number.isInteger(k) && k >= 0 && k < 26 ? String.fromCharCode(65 + k) : null;
+    const [first, from, to] = id < firstTileAfterZ ? [firstTile, 0, 26] : [firstTileAfterZ, 26, 30];
+    const k = from + (id - first) / tileStep;
+    return Number.isInteger(k) && k >= from && k < to ? tileLetters[k] : null;
 }
 
 // The masked phrase, spaced as the core keeps it (" B _ _   T O P"), as a screen reader

@@ -2,16 +2,16 @@
 // the document's order, and so the order of Tab and of a screen reader, in both layouts. The
 // desktop picture places every control at its table rectangle whatever its part; the touch
 // layout lays the parts out as blocks.
-import { tileId } from "./names.js";
+import { tileId, tileLetters } from "./names.js";
 
-const tiles = Array.from({ length: 26 }, (_, k) => tileId(k));
+const tiles = Array.from(tileLetters, (_, k) => tileId(k));
 // The complete figure, its six parts and the two bubbles.
 const figure = [6100, 2350, 2400, 2450, 2500, 2550, 2600, 3820, 4950];
 
 // A part holds controls by id, or other parts.
 export const panelParts = [
     [
-        { name: "title", ids: [4000, 4150, 4300] },
+        { name: "title", ids: [6700, 4000, 4150, 4300] },
         { name: "phrase", ids: [1960, 5500] },
         { name: "hint", ids: [1930] },
         {

@@ -2,7 +2,7 @@
 // panels of the stage and every control as an element at its table rectangle.
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
-import { showMessage } from "./dialogs.js";
+import { chooseFrom, showMessage } from "./dialogs.js";
 import { isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
@@ -25,6 +25,7 @@ const soundButton = 3250;
 const playerButtons = [2800, 2950];
 const skillButton = 3400;
 const missesToLose = 4400;
+const languageButton = 6700;
 
 // Ampersands mark shortcut letters in these controls: "&&" shows one, a lone one nothing.
 function withoutPrefixes(text) {
@@ -108,6 +109,9 @@ export class Screen {
         this.texts = new Map();
         this.partOf = new Map();
         this.created = 0;
+        this.languages = [];
+        // Hears the shipped language the player chose, by its place in `languages`.
+        this.languageChosen = () => {};
         onLayoutChange(() => {
             for (const id of [maskedPhrase, firstPhraseLine]) {
                 const element = this.controls.get(id)?.element;
@@ -178,6 +182,7 @@ export class Screen {
             const button = document.createElement("button");
             button.className = "push";
             button.setAttribute("aria-label", name);
+            button.dataset.name = name;
             button.dataset.face = faces.get(row.id) ?? name;
             const up = image(row.bitmap);
             up.className = "up";
@@ -390,6 +395,45 @@ export class Screen {
         button?.setAttribute("aria-label", name);
         button?.setAttribute("data-face", soundFace(on));
         button?.setAttribute("data-on", String(on));
+    }
+
+    systemLanguages() {
+        return navigator.languages?.join(",") ?? navigator.language ?? "";
+    }
+
+    addLanguage(index, code, name) {
+        this.languages[index] = { code, name: fromBytes(name) };
+    }
+
+    // The page speaks the language of the puzzles; the ledge holds its tiles, in its order, and
+    // no empty slot for another language's.
+    languageInPlay(index, tiles) {
+        const language = this.languages[index];
+        document.documentElement.lang = language.code.replace("_", "-");
+        const order = [...fromBytes(tiles)];
+        const letters = this.panels[0].querySelector('[data-part="letters"]');
+        const keys = [...letters.querySelectorAll(".tile")];
+        const rank = (key) => {
+            const place = order.indexOf(key.dataset.letter);
+            return place < 0 ? order.length : place;
+        };
+        keys.sort((a, b) => rank(a) - rank(b));
+        for (const key of keys) {
+            key.toggleAttribute("data-absent", !order.includes(key.dataset.letter));
+            letters.append(key);
+        }
+        const button = this.controls.get(languageButton)?.element;
+        button?.setAttribute("aria-label", `${button.dataset.name}: ${language.name}`);
+        button?.setAttribute("data-face", language.code.slice(0, 2).toUpperCase());
+        this.languageIndex = index;
+    }
+
+    async offerLanguages(current) {
+        const names = this.languages.map((language) => language.name);
+        const index = await chooseFrom("language-box", names, current);
+        if (index !== null && index !== current) {
+            this.languageChosen(index);
+        }
     }
 
     // The player credited with the round: its button is pressed, the other is not.

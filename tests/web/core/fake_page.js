@@ -17,7 +17,12 @@ export const text = (bytes) => latin1.decode(bytes);
 export const bytes = (string) => Uint8Array.from(string, (c) => c.charCodeAt(0));
 
 export class FakePage {
-    constructor() {
+    // `languages`: what the browser prefers, as navigator.languages gives it.
+    constructor(languages = ["en-US"]) {
+        this.browserLanguages = languages;
+        this.languages = [];
+        this.inPlay = null; // the language in play: its code and its tiles
+        this.offered = [];
         this.texts = new Map();
         this.announced = [];
         this.messages = [];
@@ -66,6 +71,18 @@ export class FakePage {
     }
     playerChosen(player) {
         this.player = player;
+    }
+    systemLanguages() {
+        return this.browserLanguages.join(",");
+    }
+    addLanguage(index, code, name) {
+        this.languages[index] = { code, name: text(name) };
+    }
+    languageInPlay(index, tiles) {
+        this.inPlay = { code: this.languages[index].code, tiles: text(tiles) };
+    }
+    offerLanguages(current) {
+        this.offered.push(current);
     }
 }
 

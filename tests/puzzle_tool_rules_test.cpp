@@ -53,6 +53,39 @@ TEST(PuzzleRules, EachBrokenRuleIsNamed) {
     }
 }
 
+// Every letter of a phrase has a tile of its language or folds onto one.
+TEST(PuzzleRules, APhraseHoldsOnlyItsLanguagesLettersAndMarks) {
+    const Language& spanish = *findLanguage("es");
+    const Language& german = *findLanguage("de");
+    EXPECT_EQ(ruleBreaks({"\xBFqui\xE9n es el ni\xF1o?", "\xA1" "Adivina!"}, spanish),
+              std::vector<std::string>{});
+    EXPECT_EQ(ruleBreaks({"sm\xF8rrebr\xF8"
+                          "d",
+                          "h"},
+                         spanish),
+              std::vector<std::string>{"phrase holds byte 0xF8"});
+    EXPECT_EQ(ruleBreaks({"\xBF"
+                          "qui\xE9n?",
+                          "h"},
+                         *findLanguage("fr")),
+              std::vector<std::string>{"phrase holds byte 0xBF"});
+    EXPECT_EQ(ruleBreaks({"\xFC"
+                          "ber " +
+                              std::string(33, 's'),
+                          "Gru\xDF"},
+                         german),
+              std::vector<std::string>{})
+        << "38 bytes, 38 capitals";
+    EXPECT_EQ(ruleBreaks({"stra\xDF"
+                          "e " +
+                              std::string(31, 's'),
+                          "h"},
+                         german),
+              std::vector<std::string>{"phrase is 39 characters in capitals, more than 38"});
+    EXPECT_EQ(duplicateKey("\xC9t\xE9", *findLanguage("fr")),
+              duplicateKey("ete", *findLanguage("fr")));
+}
+
 TEST(PuzzleRules, DuplicatesIgnoreCaseAndPunctuation) {
     EXPECT_EQ(duplicateKey("Look before you leap!"), duplicateKey("look BEFORE you leap"));
     EXPECT_EQ(duplicateKey("Rock 'n' roll"), duplicateKey("rock n roll"));

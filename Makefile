@@ -66,9 +66,9 @@ deb:
 
 # The Linux zip takes the package's optimised program, not the tests' checking build.
 dist: native windows deb web
-	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles/OnLoad.dat \
+	scripts/make-dist-windows.sh $(WINDOWS_BUILD)/bin/tallyrope.exe $(BUILD)/puzzles \
 		dist/windows
-	scripts/make-dist-linux.sh $(DEB_BUILD)/bin/tallyrope $(DEB_BUILD)/puzzles/OnLoad.dat \
+	scripts/make-dist-linux.sh $(DEB_BUILD)/bin/tallyrope $(DEB_BUILD)/puzzles \
 		dist/linux
 	scripts/zip-folder.sh dist/web dist/tallyrope-web.zip
 
@@ -77,6 +77,7 @@ screenshots: windows web
 	node tests/web/browser/screenshot.js docs/screenshots/touch-upright.png 390x844 touch
 	node tests/web/browser/screenshot.js docs/screenshots/touch-sideways.png 844x390 touch
 	node tests/web/browser/screenshot.js docs/screenshots/touch-tablet.png 768x1024 touch
+	node tests/web/browser/screenshot.js docs/screenshots/touch-german.png 390x844 touch-de
 
 # The core's costs, optimised: over the shipped collection, then over big generated files.
 bench:

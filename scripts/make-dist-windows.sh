@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The Windows distribution: a folder with the program, the shipped puzzle store and the help,
-# and a zip of that folder beside it.
-# Usage: scripts/make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER
+# The Windows distribution: a folder with the program, every language's shipped puzzle store
+# from PUZZLES (OnLoad.dat, OnLoad-de.dat...) and the help, and a zip of that folder beside it.
+# Usage: scripts/make-dist-windows.sh PROGRAM PUZZLES DIST_FOLDER
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=${1:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
-store=${2:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}
-dist=$(realpath -m "${3:?usage: make-dist-windows.sh PROGRAM PUZZLE_STORE DIST_FOLDER}")
+usage="usage: make-dist-windows.sh PROGRAM PUZZLES DIST_FOLDER"
+program=${1:?$usage}
+puzzles=${2:?$usage}
+dist=$(realpath -m "${3:?$usage}")
 help="$root/help/tallyrope-help.chm"
 
-for file in "$program" "$store" "$help"; do
+for file in "$program" "$puzzles/OnLoad.dat" "$help"; do
     [ -f "$file" ] || { echo "make-dist: missing $file" >&2; exit 1; }
 done
 
@@ -25,5 +26,5 @@ fi
 
 rm -rf "$dist"
 mkdir -p "$dist"
-cp "$program" "$store" "$help" "$dist/"
+cp "$program" "$puzzles"/OnLoad*.dat "$help" "$dist/"
 "$root/scripts/zip-folder.sh" "$dist" "$(dirname "$dist")/tallyrope-windows.zip"

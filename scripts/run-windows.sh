@@ -9,19 +9,22 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=$(realpath "${1:?usage: run-windows.sh WINDOWS_BUILD_FOLDER}")
 play="$root/play"
-store="$root/build/puzzles/OnLoad.dat"
+puzzles="$root/build/puzzles"
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tallyrope/wine}"
 
 mkdir -p "$play"
 cp "$build/bin/tallyrope.exe" "$play/"
 cp "$root/help/tallyrope-help.chm" "$play/"
-if [ ! -f "$play/OnLoad.dat" ]; then
-    if [ -f "$store" ]; then
-        cp "$store" "$play/"
-    else
-        echo "No puzzle store at $store: New Puzzle will find no puzzles." >&2
-    fi
+if [ ! -f "$puzzles/OnLoad.dat" ]; then
+    echo "No puzzle stores in $puzzles: New Puzzle will find no puzzles." >&2
 fi
+for store in "$puzzles"/OnLoad*.dat; do
+    [ -f "$store" ] || continue
+    name=$(basename "$store")
+    if [ ! -f "$play/$name" ] && [ ! -f "$play/TRData${name#OnLoad}" ]; then
+        cp "$store" "$play/"
+    fi
+done
 echo "Playing from $play (its data files are kept between runs)."
 
 if [ -n "${DISPLAY:-}" ]; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Captures what a player sees at the start, in the middle of a round, after a win, after a loss
-# and with the puzzle console open, from the current Windows build, as PNG files; and a round at
-# 150 and a win at 200 percent, on displays of 144 and 192 DPI.
+# and with the puzzle console open, from the current Windows build, as PNG files; a round at
+# 150 and a win at 200 percent, on displays of 144 and 192 DPI; and a round in Spanish.
 # Usage: scripts/screenshots.sh WINDOWS_BUILD_FOLDER OUTPUT_FOLDER
 set -euo pipefail
 
@@ -27,7 +27,7 @@ mkdir -p "$output"
 display=$(cat "$session/display/display")
 # Each shot as its file name, its scene and the display's DPI.
 for shot in start:start:96 midround:midround:96 won:won:96 lost:lost:96 console:console:96 \
-    windows-144:midround:144 windows-192:won:192; do
+    windows-144:midround:144 windows-192:won:192 windows-spanish:spanish:96; do
     IFS=: read -r name scene dpi <<<"$shot"
     ready="$work/$name.ready"
     done_file="$work/$name.done"

@@ -1,5 +1,7 @@
 #include "frontends/sdl/data_folder.h"
 
+#include "state/session.h"
+
 #include <filesystem>
 
 namespace tallyrope {
@@ -8,6 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A portable copy holds the English puzzles, whichever language it plays.
 constexpr char storeName[] = "OnLoad.dat";
 constexpr char workingName[] = "TRData.dat";
 
@@ -62,10 +65,17 @@ bool makeDataFolder(const std::string& dataFolder) {
     return fs::is_directory(dataFolder, error);
 }
 
-void seedStore(const std::string& dataFolder, const std::string& shippedStore) {
+void seedStore(const std::string& dataFolder, const std::string& languageCode,
+               const std::function<std::string(const std::string& name)>& shippedFile) {
+    const Paths names = Paths::inFolder("", languageCode);
     std::error_code error;
-    if (!holdsPuzzles(dataFolder) && fs::exists(shippedStore, error)) {
-        fs::copy_file(shippedStore, dataFolder + storeName, error);
+    if (fs::exists(dataFolder + names.LoadsFile, error) ||
+        fs::exists(dataFolder + names.WordsFile, error)) {
+        return;
+    }
+    const std::string shipped = shippedFile(names.LoadsFile);
+    if (fs::exists(shipped, error)) {
+        fs::copy_file(shipped, dataFolder + names.LoadsFile, error);
     }
 }
 

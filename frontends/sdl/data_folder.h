@@ -1,6 +1,7 @@
 // Where the Linux program keeps its files and finds what it ships with.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tallyrope {
@@ -21,7 +22,10 @@ std::string shippedFile(const std::string& programFolder, const std::string& nam
 // Creates the data folder when missing; false when it cannot be made.
 bool makeDataFolder(const std::string& dataFolder);
 
-// A data folder that holds neither puzzle file gets a copy of the shipped store.
-void seedStore(const std::string& dataFolder, const std::string& shippedStore);
+// A data folder that holds neither puzzle file of the language of `languageCode` (OnLoad.dat
+// and TRData.dat for English, OnLoad-de.dat and TRData-de.dat for German) gets a copy of the
+// shipped store, which `shippedFile` finds by its name.
+void seedStore(const std::string& dataFolder, const std::string& languageCode,
+               const std::function<std::string(const std::string& name)>& shippedFile);
 
 } // namespace tallyrope

@@ -67,11 +67,11 @@ int main(int argc, char** argv) {
         tell("Tallyrope is already running from this folder:\n" + data);
         return 0;
     }
-    seedStore(data, shippedFile(program, "OnLoad.dat"));
     // Not before: the boxes above must still end at Ctrl+C, a kill or the session's end.
     closeOnSignals();
 
     Program game(data, shippedFile(program, "help/pages/welcome.html"), options.scale);
+    game.seedStoresFrom([&program](const std::string& name) { return shippedFile(program, name); });
     takeSignals();
     // Once the files are saved a new start may take them while this one closes its devices.
     game.frontEnd().ui.whenSaved([&lock] { lock.reset(); });

@@ -1,7 +1,9 @@
 #include "frontends/sdl/program.h"
 
+#include "app/language_choice.h"
 #include "app/routing.h"
 #include "app/start_up.h"
+#include "frontends/sdl/data_folder.h"
 #include "frontends/sdl/input.h"
 #include "frontends/sdl/windows.h"
 
@@ -98,7 +100,15 @@ bool Program::start() {
         return false;
     }
     SdlWindowMaker windows(*frontEnd_);
-    return startUp(frontEnd_->session, windows, systemLanguages());
+    const std::vector<std::string> languages = systemLanguages();
+    seedStore(startingLanguage(frontEnd_->session.paths.LanguageFile, languages).code);
+    return startUp(frontEnd_->session, windows, languages);
+}
+
+void Program::seedStore(const std::string& languageCode) const {
+    if (shippedFile_) {
+        tallyrope::seedStore(frontEnd_->session.paths.getDrivePath, languageCode, shippedFile_);
+    }
 }
 
 bool Program::handleEvents() {
@@ -107,6 +117,7 @@ bool Program::handleEvents() {
         handleEvent(*frontEnd_, event);
         // Taken once the command that offered the languages has returned.
         if (const std::optional<std::string> code = frontEnd_->ui.takeLanguageChoice()) {
+            seedStore(*code);
             chooseLanguage(frontEnd_->session, *code);
         }
     }

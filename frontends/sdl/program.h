@@ -3,6 +3,7 @@
 
 #include "frontends/sdl/front_end.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +17,14 @@ class Program {
     Program(const std::string& dataFolder, const std::string& guide, const std::string& scaleOption,
             UsableBounds usableBounds = SDL_GetDisplayUsableBounds);
 
-    // Starts the run in the Windows program's order; false when the windows cannot be made.
+    // Where the stores the program ships are found by name, so that a language played for the
+    // first time in the data folder starts with its shipped puzzles.
+    void seedStoresFrom(std::function<std::string(const std::string& name)> shippedFile) {
+        shippedFile_ = std::move(shippedFile);
+    }
+
+    // Starts the run in the Windows program's order, in the player's or the desktop's language;
+    // false when the windows cannot be made.
     bool start();
     // Handles every waiting event, then paints what changed; false once the run has ended.
     bool handleEvents();
@@ -28,8 +36,11 @@ class Program {
     FrontEnd& frontEnd() { return *frontEnd_; }
 
   private:
+    void seedStore(const std::string& languageCode) const;
+
     // The windows keep no pointer to it, but its parts must not move.
     std::unique_ptr<FrontEnd> frontEnd_;
+    std::function<std::string(const std::string& name)> shippedFile_;
 };
 
 // SIGTERM, SIGHUP and SIGINT will ask the running program to close as its main window's close

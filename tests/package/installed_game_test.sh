@@ -41,7 +41,8 @@ pass "package $(basename "$deb"), section games, depends on the SDL libraries an
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 usr="$root/usr"
-for file in games/tallyrope share/tallyrope/OnLoad.dat share/tallyrope/help/pages/welcome.html \
+for file in games/tallyrope share/tallyrope/OnLoad.dat share/tallyrope/OnLoad-de.dat \
+    share/tallyrope/OnLoad-pt_BR.dat share/tallyrope/help/pages/welcome.html \
     share/tallyrope/help/images/main-window.png share/applications/tallyrope.desktop \
     share/icons/hicolor/scalable/apps/tallyrope.svg share/man/man6/tallyrope.6.gz \
     share/doc/tallyrope/copyright share/doc/tallyrope/changelog.gz; do
@@ -52,14 +53,16 @@ for size in 16 32 48 64 128 256; do
         fail "the package lacks the ${size} pixel icon"
 done
 [ -x "$usr/games/tallyrope" ] || fail "/usr/games/tallyrope is not executable"
-pass "the program, its store, guide, menu entry, icons, manual and copyright are in place"
+pass "the program, its stores, guide, menu entry, icons, manual and copyright are in place"
 
 listing "$root" >"$scratch/before"
 data_home="$scratch/data"
 home="$scratch/home"
 mkdir -p "$data_home" "$home"
-# Started from its own folder, so a file written beside the working folder shows up too.
-(cd "$usr/games" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy \
+# Started from its own folder, so a file written beside the working folder shows up too; in
+# English, whatever the locale the test runs in.
+(cd "$usr/games" && env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+    LANG=C.UTF-8 SDL_AUDIODRIVER=dummy \
     XDG_DATA_HOME="$data_home" HOME="$home" ./tallyrope --screenshot "$scratch/shot.png") ||
     fail "the installed game did not start and quit cleanly"
 listing "$root" >"$scratch/after"
@@ -76,6 +79,17 @@ cmp -s "$player/OnLoad.dat" "$usr/share/tallyrope/OnLoad.dat" ||
 [ "$(cat "$player/TRStats.dat")" = "0 0 0 0 0 0" ] || fail "TRStats.dat does not hold fresh scores"
 grep -q '^Disable_Console= 1' "$player/TRC_CONFIG.INI" || fail "TRC_CONFIG.INI was not written"
 pass "the player's files are in \$XDG_DATA_HOME/tallyrope"
+
+# A desktop in German: the German store comes from the install beside the English one.
+env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8 \
+    SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$data_home" HOME="$home" "$usr/games/tallyrope" \
+    --screenshot "$scratch/shot.png" || fail "the installed game did not start in German"
+cmp -s "$player/OnLoad-de.dat" "$usr/share/tallyrope/OnLoad-de.dat" ||
+    fail "the German desktop did not get the shipped German store"
+[ "$(cat "$player/TRData-de.dat")" = "Data purged..." ] || fail "TRData-de.dat was not purged"
+cmp -s "$player/OnLoad.dat" "$usr/share/tallyrope/OnLoad.dat" ||
+    fail "the English store changed in a German run"
+pass "on a German desktop the game plays the German puzzles and keeps the English ones"
 
 desktop-file-validate "$usr/share/applications/tallyrope.desktop" ||
     fail "desktop-file-validate rejects tallyrope.desktop"

@@ -29,18 +29,28 @@ TEST(DataFolder, GivenThenPortableThenTheUsersDataHome) {
     EXPECT_EQ(chooseDataFolder("", folder, "/x/data", "/home/a"), folder);
 }
 
-TEST(DataFolder, AFreshFolderGetsTheShippedStoreOnlyWhenItHasNoPuzzles) {
+TEST(DataFolder, AFreshFolderGetsALanguagesShippedStoreOnlyWhenItHasNoneOfItsPuzzles) {
     testing::TempFolder shipped;
-    testing::TempFolder data;
+    const auto shippedFile = [&shipped](const std::string& name) { return shipped.path(name); };
     std::ofstream(shipped.path("OnLoad.dat")) << "hd";
-    seedStore(data.prefix(), shipped.path("OnLoad.dat"));
+    std::ofstream(shipped.path("OnLoad-de.dat")) << "ij";
+    testing::TempFolder data;
+    seedStore(data.prefix(), "en", shippedFile);
     std::ifstream seeded(data.path("OnLoad.dat"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(seeded), {}), "hd");
+    seedStore(data.prefix(), "de", shippedFile);
+    std::ifstream german(data.path("OnLoad-de.dat"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(german), {}), "ij");
 
     testing::TempFolder working;
     std::ofstream(working.path("TRData.dat")) << "ab;c:";
-    seedStore(working.prefix(), shipped.path("OnLoad.dat"));
+    std::ofstream(working.path("TRData-de.dat")) << "xy;z:";
+    seedStore(working.prefix(), "en", shippedFile);
+    seedStore(working.prefix(), "de", shippedFile);
     EXPECT_FALSE(std::ifstream(working.path("OnLoad.dat")).good());
+    EXPECT_FALSE(std::ifstream(working.path("OnLoad-de.dat")).good());
+    seedStore(working.prefix(), "es", shippedFile);
+    EXPECT_FALSE(std::ifstream(working.path("OnLoad-es.dat")).good()) << "none shipped";
 }
 
 TEST(FolderLock, ASecondCopyOnTheSameFolderIsKeptOut) {

@@ -3,6 +3,7 @@
 #include "sdl_game.h"
 
 #include "frontends/sdl/windows.h"
+#include "text/languages.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,29 @@ TEST(SdlProgram, ARoundWonByClicksThenQuitSavesAsTheWindowsProgramDoes) {
     EXPECT_EQ(game.file("TRData.dat"), "Data purged...");
     EXPECT_EQ(game.file("OnLoad.dat"), storedPuzzle);
     EXPECT_EQ(game.file("TRStats.dat"), "190 4 2 40 1 5");
+}
+
+// "s\xFC\xDF;Zucker:" (süß) scrambled: the German store of the Windows tests.
+const std::string germanStore = "\x7A\xFE\xE8\x38\x5F\x7F\x5E\x71\x63\x7A\x41";
+
+TEST(SdlProgram, AGermanRoundWonByKeysSavesAsTheWindowsProgramDoes) {
+    SdlGame game("1", SDL_GetDisplayUsableBounds,
+                 {{"TRLanguage.dat", "Language= de\r\n"}, {"OnLoad-de.dat", germanStore}});
+    EXPECT_TRUE(game.visible(id::letterTile(tileIndex('\xDC'))));
+    EXPECT_FALSE(game.visible(id::letterTile(tileIndex('\xD1'))));
+    game.clickControl(id::hNewGame);
+    EXPECT_EQ(game.text(id::hPuzzler), " _ _ _ _");
+    EXPECT_EQ(game.text(id::hGiveHint), "Zucker");
+    game.typeText("\xC3\x9F"); // ß, in UTF-8, guesses S
+    EXPECT_EQ(game.text(id::hPuzzler), " S _ S S");
+    game.typeText("\xC3\x9C"); // Ü
+    EXPECT_TRUE(game.visible(id::hPlayerWon));
+    EXPECT_FALSE(game.clickControl(id::hQuitGame));
+    EXPECT_EQ(game.file("TRData-de.dat"), "Data purged...");
+    EXPECT_EQ(game.file("OnLoad-de.dat"), germanStore);
+    EXPECT_EQ(game.file("TRStats.dat"), "160 4 2 40 1 5");
+    EXPECT_EQ(game.file("TRData.dat"), "BIG TOP;Circus tent:") << "the English puzzles untouched";
+    EXPECT_EQ(game.file("OnLoad.dat"), "<missing>");
 }
 
 TEST(SdlProgram, TheSolveBoxTakesTypingAndItsEditingKeys) {

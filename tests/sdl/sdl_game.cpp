@@ -27,11 +27,15 @@ Uint32 rgbAt(SDL_Surface* surface, Point at) {
 
 } // namespace
 
-SdlGame::SdlGame(const std::string& scale, UsableBounds usableBounds)
+SdlGame::SdlGame(const std::string& scale, UsableBounds usableBounds,
+                 const std::map<std::string, std::string>& files)
     : program(folder.prefix(), folder.path("welcome.html"), scale, usableBounds) {
     writeFile("TRData.dat", "BIG TOP;Circus tent:");
     writeFile("TRStats.dat", "120 3 2 40 1 5");
     writeFile("TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n");
+    for (const auto& [name, bytes] : files) {
+        writeFile(name, bytes);
+    }
     if (!program.start()) {
         throw std::runtime_error(std::string("cannot start: ") + SDL_GetError());
     }

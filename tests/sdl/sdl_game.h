@@ -6,16 +6,19 @@
 
 #include "frontends/sdl/program.h"
 
+#include <map>
 #include <string>
 
 namespace tallyrope::test {
 
 class SdlGame {
   public:
-    // A folder holding one puzzle, "BIG TOP", some scores and unlocked console locks; started
-    // at `scale` (as --scale takes it) on a display whose usable area `usableBounds` reads.
+    // A folder holding one puzzle, "BIG TOP", some scores, unlocked console locks and `files`
+    // (name to bytes); started at `scale` (as --scale takes it) on a display whose usable area
+    // `usableBounds` reads.
     explicit SdlGame(const std::string& scale = "1",
-                     UsableBounds usableBounds = SDL_GetDisplayUsableBounds);
+                     UsableBounds usableBounds = SDL_GetDisplayUsableBounds,
+                     const std::map<std::string, std::string>& files = {});
 
     std::string file(const std::string& name) const;
     void writeFile(const std::string& name, const std::string& bytes) const;

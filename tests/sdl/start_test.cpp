@@ -25,12 +25,14 @@ const std::string closedDisplay = "DISPLAY=:999999";
 
 class ProgramStart : public ::testing::Test {
   protected:
-    // Starts the program on a fresh data folder, taking a screenshot so that it ends even when
-    // it plays unseen, with `errors` as its standard error; returns its wait status.
-    int startWith(int errors) {
+    // Starts the program on the data folder, taking a screenshot so that it ends even when it
+    // plays unseen, with `errors` as its standard error and `own` among its environment (the
+    // display, the locale); returns its wait status.
+    int startWith(int errors, std::vector<std::string> own = {closedDisplay}) {
         std::vector<std::string> variables = {
-            closedDisplay, "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0",
+            "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0",
             "PATH=" + tools.root().string() + ":" + std::getenv("PATH")};
+        variables.insert(variables.end(), own.begin(), own.end());
         const std::set<std::string> replaced = {"DISPLAY",
                                                 "WAYLAND_DISPLAY",
                                                 "SDL_VIDEODRIVER",
@@ -38,7 +40,11 @@ class ProgramStart : public ::testing::Test {
                                                 "ASAN_OPTIONS",
                                                 "PATH",
                                                 "DBUS_SESSION_BUS_ADDRESS",
-                                                "XDG_RUNTIME_DIR"};
+                                                "XDG_RUNTIME_DIR",
+                                                "LANGUAGE",
+                                                "LC_ALL",
+                                                "LC_MESSAGES",
+                                                "LANG"};
         for (char** variable = environ; *variable != nullptr; ++variable) {
             const std::string text = *variable;
             if (replaced.count(text.substr(0, text.find('='))) == 0) {
@@ -96,6 +102,21 @@ TEST_F(ProgramStart, ADisplayThatCannotBeOpenedEndsTheStartWithAMessageNotAnUnse
     }
     // A fork of a process with more threads may stop for good before it runs dbus-launch.
     EXPECT_EQ(tools.read("threads").value_or("none"), "1\n") << "threads when libdbus forked";
+}
+
+TEST_F(ProgramStart, WithAFrenchLocaleItPlaysTheFrenchPuzzlesAndLeavesTheEnglishAlone) {
+    // "\xE9t\xE9;Saison:" scrambled: the French store.
+    const std::string frenchStore = "\xF0\x76\xF2\x38\x58\x6B\x64\x79\x6D\x76\x41";
+    data.write("OnLoad-fr.dat", frenchStore);
+    const int errors = open("/dev/null", O_WRONLY);
+    const int status = startWith(errors, {"LANG=fr_FR.UTF-8"});
+    close(errors);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(data.read("TRData-fr.dat").value_or("<missing>"), "Data purged...");
+    EXPECT_EQ(data.read("OnLoad-fr.dat").value_or("<missing>"), frenchStore);
+    EXPECT_FALSE(data.read("TRData.dat")) << "English was in play";
+    EXPECT_FALSE(data.read("TRLanguage.dat")) << "the locale is no choice of the player's";
 }
 
 TEST_F(ProgramStart, AWriteToAPipeNobodyReadsDoesNotEndTheProgram) {

@@ -2,8 +2,9 @@
 // while the screen is captured from outside.
 //
 // Usage: scene_driver SCENE READY_FILE DONE_FILE [DPI]
-//   SCENE is start, midround, won, lost or console, on a display of DPI dots per inch (96 when
-//   not given). Once the scene is on screen the rectangle around the program's shown windows
+//   SCENE is start, midround, won, lost, console or spanish (a round in Spanish), on a display
+//   of DPI dots per inch (96 when not given). Once the scene is on screen the rectangle around the
+//   program's shown windows
 //   ("left top width height") is written to READY_FILE; the program is ended when DONE_FILE
 //   appears.
 #include "game_copy.h"
@@ -50,7 +51,26 @@ const std::map<std::string, std::function<void(const GameCopy&)>> scenes = {
          game.type(id::hEditWord, "Spill the beans");
          game.type(id::hEditHint, "Reveal a secret");
      }},
+    {"spanish",
+     [](const GameCopy& game) {
+         game.press(id::hNewGame);
+         guess(game, "AERSLP");
+     }},
 };
+
+// The folder of a scene: one English puzzle, or for the Spanish scene one Spanish puzzle.
+Files filesFor(const std::string& scene) {
+    Files files = {{"TRData.dat", "once in a blue moon;Very rarely:"},
+                   {"TRStats.dat", "340 4 1 120 2 3"},
+                   {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}};
+    if (scene == "spanish") {
+        files["TRLanguage.dat"] = "Language= es\r\n";
+        files["TRData-es.dat"] = "ma\xF1"
+                                 "ana ser\xE1 otro d\xED"
+                                 "a;Hay que tener paciencia:";
+    }
+    return files;
+}
 
 // The smallest rectangle around every shown window of the program.
 RECT shownWindows(const GameCopy& game) {
@@ -77,9 +97,7 @@ int run(const std::string& scene, const std::string& ready, const std::string& d
         std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
         return 2;
     }
-    GameCopy game({{"TRData.dat", "once in a blue moon;Very rarely:"},
-                   {"TRStats.dat", "340 4 1 120 2 3"},
-                   {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}});
+    GameCopy game(filesFor(scene));
     if (!game.start(dpi)) {
         std::fprintf(stderr, "the program did not start\n");
         return 1;

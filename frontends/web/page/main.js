@@ -71,10 +71,13 @@ async function drawn(panel) {
 
 // Once the first frame is drawn, every other picture is fetched, so that a pressed face, a
 // miss's part of the figure or an opened panel's background shows at once: a few at a time,
-// each batch a short task, so that the page answers a tap meanwhile.
+// each batch a short task, so that the page answers a tap meanwhile. A tile of another language
+// waits until that language is chosen.
 async function fetchTheOtherPictures() {
     const pictures = [...document.images];
-    const waiting = pictures.filter((picture) => !picture.complete);
+    const waiting = pictures.filter(
+        (picture) => !picture.complete && picture.closest("[data-absent]") === null,
+    );
     const placed = new Set(pictures.map((picture) => picture.getAttribute("src")));
     const backgrounds = bitmapIds.map(bitmapUrl).filter((url) => !placed.has(url));
     for (let at = 0; at < waiting.length; at += 8) {

@@ -1,16 +1,34 @@
 // Saves a picture of the page from headless Chromium: as a player first sees it, or with
-// `touch`, on a touch screen in the middle of a round (two misses, four letters found).
-// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch]   (default 1280x900)
+// `touch`, on a touch screen in the middle of a round (two misses, four letters found), or with
+// `touch-de` the same in German.
+// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de]
+//        (default 1280x900)
 import { launchChromium, pageFolder, seedGame, serveFolder, tileId } from "./harness.js";
 
+const latin1 = (text) => Array.from(text, (c) => c.charCodeAt(0));
+// Without a store the start keeps the working file's one puzzle.
+const rounds = {
+    touch: {
+        files: { "OnLoad.dat": null, "TRData.dat": latin1("once in a blue moon;Very rarely:") },
+        letters: "ONKES",
+    },
+    "touch-de": {
+        files: {
+            "TRLanguage.dat": latin1("Language= de\r\n"),
+            "OnLoad-de.dat": null,
+            "TRData-de.dat": latin1("\u00fcber stock und stein;Querfeldein wandern:"),
+        },
+        letters: "ENSTKAL",
+    },
+};
+
 const [file, size = "1280x900", mode] = process.argv.slice(2);
-if (!file || (mode !== undefined && mode !== "touch")) {
-    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch]");
+if (!file || (mode !== undefined && !(mode in rounds))) {
+    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de]");
     process.exit(2);
 }
 const [width, height] = size.split("x").map(Number);
-const touch = mode === "touch";
-const latin1 = (text) => Array.from(text, (c) => c.charCodeAt(0));
+const touch = mode !== undefined;
 
 const server = await serveFolder(pageFolder);
 const chromium = await launchChromium();
@@ -21,14 +39,10 @@ try {
     await page.goto(server.url);
     await page.evaluate(() => window.tallyrope.ready);
     if (touch) {
-        // Without a store the start keeps the working file's one puzzle.
-        await seedGame(page, {
-            "OnLoad.dat": null,
-            "TRData.dat": latin1("once in a blue moon;Very rarely:"),
-            "TRStats.dat": latin1("340 4 1 120 2 3"),
-        });
+        const round = rounds[mode];
+        await seedGame(page, { ...round.files, "TRStats.dat": latin1("340 4 1 120 2 3") });
         await page.tap("#c3550");
-        for (const letter of "ONKES") await page.tap(`#c${tileId(letter)}`);
+        for (const letter of round.letters) await page.tap(`#c${tileId(letter)}`);
         await page.evaluate(() => document.activeElement.blur());
     }
     await page.screenshot({ path: file });

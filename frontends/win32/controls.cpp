@@ -2,6 +2,7 @@
 
 #include "frontends/win32/bitmaps.h"
 #include "frontends/win32/edit_boxes.h"
+#include "text/languages.h"
 #include "ui/control_ids.h"
 #include "ui/control_names.h"
 #include "ui/control_table.h"
@@ -86,11 +87,12 @@ void prepare(FrontEnd& frontEnd, const ControlRow& row, HWND control) {
     }
 }
 
-// The order in which start-up attaches the bitmaps of the bitmap statics.
+// The order in which start-up attaches the bitmaps of the bitmap statics: the tiles after Z
+// last.
 std::vector<int> bitmapOrder() {
     std::vector<int> order = {id::hCawWord, id::PopZero, id::PopOne, id::PopTwo,    id::PopTre,
                               id::PopFor,   id::PopFiv,  id::PopSix, id::hPlayerWon};
-    for (int k = 0; k < 26; ++k) {
+    for (int k = 0; k < tileCount; ++k) {
         order.push_back(id::letterTile(k));
     }
     return order;

@@ -3,8 +3,11 @@
 // leave for the same play. Texts are Windows-1252 bytes: \xDC is Ü, \xD1 Ñ.
 #include "frontends/win32/win32_ui.h"
 #include "game_copy.h"
+#include "screen_pixels.h"
 #include "text/languages.h"
 #include "ui/control_ids.h"
+#include "ui/control_table.h"
+#include "waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +31,15 @@ TEST(Languages, AGermanRoundWonByClicksLeavesTheLinuxProgramsBytes) {
     files["OnLoad-de.dat"] = germanStore;
     GameCopy game(files);
     ASSERT_TRUE(game.start());
+    const ProgramBitmaps program(game);
     for (char tile : {'\xC4', '\xD6', '\xDC'}) {
-        EXPECT_TRUE(game.visible(tileOf(tile))) << tile;
+        const int id = tileOf(tile);
+        EXPECT_TRUE(game.visible(id)) << tile;
+        const Pixels face = program.bitmap(findControl(id)->bitmap);
+        EXPECT_TRUE(waitUntil([&] {
+            return screenPixels(game.screenRect(game.control(id))) == face;
+        })) << "the tile of "
+            << tile << " shows its own bitmap";
     }
     EXPECT_FALSE(game.visible(tileOf('\xD1')));
     game.press(id::hNewGame);

@@ -94,15 +94,17 @@ export function wireLayout() {
     addEventListener("focusout", () => setTimeout(followViewport));
 }
 
-// The letters in two, three or four even rows, as the width allows keys of a finger's size;
-// on a screen narrower still, in as many columns as fit.
-function fitLetters(letters) {
+// The language's letters in as few even rows as the width allows keys of a finger's size: the
+// 26 of English in two rows of 13, three of 9 or four of 7, the 29 of German in two of 15,
+// three of 10 or five of 6.
+export function fitLetters(letters = document.querySelector('[data-part="letters"]')) {
     const style = getComputedStyle(letters);
     const gap = parseFloat(style.columnGap) || 0;
     const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
     const width = letters.clientWidth - padding;
     const fitting = Math.max(1, Math.floor((width + gap) / (fingerTarget + gap)));
-    const columns = [13, 9, 7].find((n) => n <= fitting) ?? fitting;
+    const count = Math.max(1, letters.querySelectorAll(".tile:not([data-absent])").length);
+    const columns = Math.ceil(count / Math.ceil(count / fitting));
     letters.style.setProperty("--letter-columns", String(columns));
 }
 

@@ -3,7 +3,7 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
-import { isTouchLayout, onLayoutChange } from "./layout.js";
+import { fitLetters, isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
     placeholders,
@@ -422,6 +422,7 @@ export class Screen {
             key.toggleAttribute("data-absent", !order.includes(key.dataset.letter));
             letters.append(key);
         }
+        fitLetters(letters);
         const button = this.controls.get(languageButton)?.element;
         button?.setAttribute("aria-label", `${button.dataset.name}: ${language.name}`);
         button?.setAttribute("data-face", language.code.slice(0, 2).toUpperCase());

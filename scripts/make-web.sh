@@ -22,6 +22,10 @@ find "$out" -mindepth 1 -maxdepth 1 ! -name art ! -name clips ! -name icons -exe
 page=$root/frontends/web/page
 find "$page" -maxdepth 1 -type f ! -name '*.js' ! -name '*.css' -exec cp {} "$out/" \;
 cp "$program/tallyrope.wasm" "$puzzles"/OnLoad*.dat "$out/"
+# The page asks for a first visit's puzzles before its program has loaded: it finds each
+# language's store by the code the puzzle tool gives it ("de:OnLoad-de.dat").
+stores=$("$puzzles/../tools/puzzles/tallyrope-puzzles" languages | tr ' ' ':' | paste -sd' ')
+sed -i "s/@STORES@/$stores/" "$out/index.html"
 "$root/scripts/web-assets.sh" "$out"
 
 # A phone's first visit waits for every byte of the JavaScript, which hosts do not always

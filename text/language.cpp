@@ -1,6 +1,7 @@
 #include "text/language.h"
 
-#include <sstream>
+#include <algorithm>
+
 
 namespace tallyrope {
 
@@ -14,11 +15,20 @@ unsigned char byteOf(char c) {
 constexpr std::pair<unsigned char, unsigned char> extraPairs[] = {
     {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 std::vector<std::string> wordsOf(const std::string& line) {
     std::vector<std::string> words;
-    std::istringstream in(line);
-    for (std::string word; in >> word;) {
-        words.push_back(word);
+    std::string word;
+    for (char c : line + ' ') {
+        if (!isBlank(c)) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
     }
     return words;
 }
@@ -176,8 +186,10 @@ Language readLetters(const std::string& code, const std::string& bytes, const st
                      std::vector<std::string>& problems) {
     Reader reader{Language{}, tileSet, problems};
     reader.language.code = code;
-    std::istringstream in(bytes);
-    for (std::string text; std::getline(in, text);) {
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string text = bytes.substr(start, end - start);
+        start = end + 1;
         ++reader.lineNumber;
         if (!text.empty() && text.back() == '\r') {
             text.pop_back();

@@ -1,5 +1,6 @@
 #include "tools/puzzles/commands.h"
 
+#include "state/session.h"
 #include "storage/puzzle_store.h"
 #include "storage/text_file.h"
 #include "tools/puzzles/collection_source.h"
@@ -23,6 +24,8 @@ const char* const usage =
     "                           exits with 1 when there are any\n"
     "  compile SOURCE PLAIN     turn the collection's source (one puzzle a line: phrase,\n"
     "                           TAB, hint) into the puzzle database PLAIN\n"
+    "  languages                print the code of each language the game ships and the\n"
+    "                           name of its puzzle store, a line each\n"
     "  --help                   print this text\n"
     "\n"
     "check and compile take --language CODE for the puzzles of another language than\n"
@@ -73,6 +76,9 @@ class Tool {
         if (call.command == "check") {
             return check(call.files[0], call.store, *call.language);
         }
+        if (call.command == "languages") {
+            return listLanguages();
+        }
         return compile(call.files[0], call.files[1], *call.language);
     }
 
@@ -91,6 +97,7 @@ class Tool {
             {"list", 1, true, "[--store] FILE", false},
             {"check", 1, true, "[--language CODE] [--store] FILE", true},
             {"compile", 2, false, "[--language CODE] SOURCE PLAIN", true},
+            {"languages", 0, false, "", false},
         };
         Invocation call{arguments[0], {}, false};
         const Form* form = nullptr;
@@ -207,6 +214,13 @@ class Tool {
             return exitRulesBroken;
         }
         out_ << path << ": " << records << " puzzles, all keep the rules\n";
+        return exitSuccess;
+    }
+
+    int listLanguages() {
+        for (const Language& language : languages()) {
+            out_ << language.code << ' ' << Paths::inFolder("", language.code).LoadsFile << '\n';
+        }
         return exitSuccess;
     }
 

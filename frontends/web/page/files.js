@@ -150,13 +150,16 @@ export class DataFolder {
     }
 
     // The first play in a language plays its shipped puzzles, as the desktop programs' first
-    // start does: `files` names the language's store and working file. False when neither is
-    // in the folder and the shipped store could not be fetched.
-    async seed(files) {
+    // start does: `files` names the language's store and working file; `asked` is a request
+    // for a store made already. False when neither file is in the folder and the shipped store
+    // could not be fetched.
+    async seed(files, asked = null) {
         if (this.read(files.store) !== null || this.read(files.working) !== null) {
             return true;
         }
-        const response = await fetch(files.store).catch(() => null);
+        const response = await (asked?.store === files.store
+            ? asked.response
+            : fetch(files.store).catch(() => null));
         if (!response?.ok) {
             return false;
         }

@@ -113,7 +113,7 @@ async function play() {
     folder = new DataFolder(module, tellSaving);
     await folder.open();
     game = gameOf(module, folder);
-    await folder.seed(game.languageFiles(game.startingLanguage()));
+    await folder.seed(game.languageFiles(game.startingLanguage()), firstPuzzles);
     screen.languageChosen = async (index) => {
         if (await folder.seed(game.languageFiles(index))) {
             game.chooseLanguage(index);
@@ -142,6 +142,25 @@ function refuse() {
     signalReady();
 }
 
+// A first visit plays the shipped puzzles of the browser's language, but asked for only once the
+// program has loaded and found the folder empty, they would delay that visit by a round trip:
+// they are asked for at once, from the first of the browser's languages the game ships, as the
+// core chooses it (the core decides; a request it does not take is not used). Later visits find
+// them in the service worker's cache.
+function likelyStore() {
+    const shipped = document.querySelector('meta[name="tallyrope-stores"]').content.split(" ");
+    const stores = new Map(shipped.map((entry) => entry.split(":")));
+    const primary = (tag) => tag.split(/[-_]/)[0].toLowerCase();
+    for (const wanted of navigator.languages ?? []) {
+        const code = [...stores.keys()].find((offered) => primary(offered) === primary(wanted));
+        if (code !== undefined) {
+            return stores.get(code);
+        }
+    }
+    return stores.get("en");
+}
+const firstStore = likelyStore();
+const firstPuzzles = { store: firstStore, response: fetch(firstStore).catch(() => null) };
 setUpDialogs();
 wireLayout();
 document.querySelector("#ended button").addEventListener("click", () => location.reload());

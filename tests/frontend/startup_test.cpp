@@ -1,4 +1,4 @@
-// What the program shows right after it starts: its three windows and 66 controls.
+// What the program shows right after it starts: its three windows and every control.
 #include "game_copy.h"
 #include "storage/puzzle_store.h"
 #include "ui/control_ids.h"

@@ -151,7 +151,7 @@ console.log(
     `${"total".padEnd(8)}  ${kb(total).padStart(9)}  ${kb(totalGzipped).padStart(9)}` +
         `   goal ${kb(goal)}: ${total <= goal ? "met" : "missed"} (${((100 * total) / goal).toFixed(0)}%)`,
 );
-console.log("page: HTML, CSS, the JavaScript modules, manifest, service worker, OnLoad.dat, icons");
+console.log("page: HTML, CSS, the JavaScript modules, manifest, service worker, the language's puzzle store, icons");
 console.log("");
 console.log(`From navigation, median of ${visits} first visits each (fresh browser context)`);
 console.log("                        game      empty page   game / empty");

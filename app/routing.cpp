@@ -1,7 +1,6 @@
 #include "app/routing.h"
 
 #include "app/language_choice.h"
-
 #include "editor/add_puzzle.h"
 #include "editor/console.h"
 #include "editor/viewer.h"

@@ -2,7 +2,6 @@
 
 #include "app/language_choice.h"
 #include "game/round.h"
-
 #include "storage/config_file.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"

@@ -56,8 +56,7 @@ void ResetAlpha(Session& s) {
 
 void showLanguageTiles(Session& s) {
     for (int k = 0; k < tileCount; ++k) {
-        s.ui.showControl(id::letterTile(k), s.language->isLetter(tileSet[k]) &&
-                                                s.language->tileFor(tileSet[k]) == tileSet[k]);
+        s.ui.showControl(id::letterTile(k), s.language->hasTile(tileSet[k]));
     }
 }
 
@@ -144,7 +143,7 @@ void clickTiles(Session& s, Point client) {
 }
 
 void playLetter(Session& s, char letter) {
-    if (!s.language->isLetter(letter) || !tileTakesGuess(s.game, tileIndex(letter))) {
+    if (!s.language->hasTile(letter) || !tileTakesGuess(s.game, tileIndex(letter))) {
         return;
     }
     GuessLetter(s, letter);

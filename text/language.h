@@ -22,6 +22,7 @@ struct Language {
 
     bool isLetter(char capital) const { return tileOf[static_cast<unsigned char>(capital)] != 0; }
     char tileFor(char capital) const { return tileOf[static_cast<unsigned char>(capital)]; }
+    bool hasTile(char capital) const { return isLetter(capital) && tileFor(capital) == capital; }
 };
 
 // Reads a letters file: lines of "name", "tiles", "folds", "capitals" and "marks", "#"

@@ -68,6 +68,10 @@ const Language* findLanguage(const std::string& code) {
     return nullptr;
 }
 
+int languageIndex(const Language& language) {
+    return static_cast<int>(&language - languages().data());
+}
+
 const Language& preferredLanguage(const std::vector<std::string>& preferences) {
     for (const std::string& preference : preferences) {
         const Tag wanted = tagOf(preference);

@@ -32,6 +32,9 @@ const Language& english();
 // The shipped language of `code`, or nullptr.
 const Language* findLanguage(const std::string& code);
 
+// The place of a shipped language in languages().
+int languageIndex(const Language& language);
+
 // The first shipped language that one of the system's preferred languages names, in their
 // order ("de-DE", "fr_FR.UTF-8", "pt-BR"); English when none does. A region is matched when
 // two shipped languages share the language, otherwise the language alone decides.

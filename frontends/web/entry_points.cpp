@@ -74,20 +74,10 @@ std::vector<std::string> browserLanguages() {
     return names;
 }
 
-int indexOf(const Language& language) {
-    const std::vector<Language>& shipped = languages();
-    for (std::size_t i = 0; i < shipped.size(); ++i) {
-        if (&shipped[i] == &language) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
-}
-
 void tellLanguage(const Language& language) {
     if (&language != languageTold) {
         languageTold = &language;
-        tr_page_languageInPlay(indexOf(language), language.tiles.data(),
+        tr_page_languageInPlay(languageIndex(language), language.tiles.data(),
                                static_cast<int>(language.tiles.size()));
     }
 }
@@ -123,7 +113,7 @@ extern "C" {
 // The language the next start will be in, by its place among the shipped ones: the page has
 // its puzzles fetched before the start unscrambles them.
 EMSCRIPTEN_KEEPALIVE int tr_startingLanguage() {
-    return indexOf(startingLanguage(webPaths().LanguageFile, browserLanguages()));
+    return languageIndex(startingLanguage(webPaths().LanguageFile, browserLanguages()));
 }
 
 EMSCRIPTEN_KEEPALIVE int tr_start() {
@@ -142,23 +132,18 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     return started ? 1 : 0;
 }
 
-// The files of the shipped language `index` in the data folder: its store and its working
-// file, which the page looks for before it fetches the store the game ships.
-EMSCRIPTEN_KEEPALIVE const char* tr_languageStore(int index) {
+// A file of the shipped language `index` in the data folder: its store, or with `working` its
+// working file, which the page looks for before it fetches the store the game ships.
+EMSCRIPTEN_KEEPALIVE const char* tr_languageFile(int index, int working) {
     static std::string name;
-    name = Paths::inFolder("", languages()[static_cast<std::size_t>(index)].code).LoadsFile;
-    return name.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tr_languageWorkingFile(int index) {
-    static std::string name;
-    name = Paths::inFolder("", languages()[static_cast<std::size_t>(index)].code).WordsFile;
+    const Paths paths = Paths::inFolder("", languages()[static_cast<std::size_t>(index)].code);
+    name = working != 0 ? paths.WordsFile : paths.LoadsFile;
     return name.c_str();
 }
 
 // The shipped language in play, by its place.
 EMSCRIPTEN_KEEPALIVE int tr_languageInPlay() {
-    return run ? indexOf(*run->session.language) : 0;
+    return run ? languageIndex(*run->session.language) : 0;
 }
 
 // The player chose the shipped language `index`, whose puzzles the page has fetched.

@@ -124,12 +124,7 @@ void WebUi::endRun() {
 }
 
 void WebUi::offerLanguages(const std::string& current) {
-    const std::vector<Language>& offered = languages();
-    for (std::size_t i = 0; i < offered.size(); ++i) {
-        if (offered[i].code == current) {
-            tr_page_offerLanguages(static_cast<int>(i));
-        }
-    }
+    tr_page_offerLanguages(languageIndex(*findLanguage(current)));
 }
 
 } // namespace tallyrope

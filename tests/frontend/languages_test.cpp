@@ -67,7 +67,7 @@ TEST(Languages, SpanishChosenFromTheMenuKeepsTheScoresAndEachLanguagesPuzzles) {
     GameCopy game(files);
     ASSERT_TRUE(game.start());
     EXPECT_FALSE(game.visible(tileOf('\xD1')));
-    const int spanish = static_cast<int>(findLanguage("es") - languages().data());
+    const int spanish = languageIndex(*findLanguage("es"));
     game.send(game.window(Window::Main), WM_COMMAND, firstLanguageCommand + spanish);
     EXPECT_EQ(game.text(id::hPuzzler), " _ _ _ _") << "a round in Spanish at once";
     EXPECT_EQ(game.text(id::hGiveHint), "Chico");

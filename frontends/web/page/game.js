@@ -22,8 +22,8 @@ export function gameOf(module, files) {
         languageInPlay: () => module._tr_languageInPlay(),
         // The store and working file of a shipped language, by its place.
         languageFiles: (index) => ({
-            store: module.UTF8ToString(module._tr_languageStore(index)),
-            working: module.UTF8ToString(module._tr_languageWorkingFile(index)),
+            store: module.UTF8ToString(module._tr_languageFile(index, 0)),
+            working: module.UTF8ToString(module._tr_languageFile(index, 1)),
         }),
         // 0 refused, 1 puzzles, 2 the console's locks.
         checkImport: () => module._tr_checkImport(),

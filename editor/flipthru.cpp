@@ -6,12 +6,24 @@ namespace tallyrope {
 
 namespace {
 
-void readNextRecord(Viewer& v) {
+// Opens the puzzle file where the pass stands; false when it cannot, or an earlier read of the
+// pass met the end.
+bool resumePass(const Session& s, TextReader& reader) {
+    const Viewer& v = s.viewer;
+    return !v.passEnded && reader.open(s.paths.WordsFile) && reader.seek(v.pfinds);
+}
+
+void readNextRecord(Session& s) {
+    Viewer& v = s.viewer;
+    TextReader reader;
+    resumePass(s, reader);
     Puzzle record;
-    if (readRecord(v.pfinds, record) == FieldEnd::Delimiter) {
+    if (readRecord(reader, record) == FieldEnd::Delimiter) {
         v.test1 = record.phrase;
         v.test2 = record.hint;
     }
+    v.pfinds = reader.position();
+    v.passEnded = !reader.good();
 }
 
 // The new file is the records passed over, then every record after the one on view, each as
@@ -22,16 +34,19 @@ bool deleteRecordOnView(Session& s) {
     Viewer& v = s.viewer;
     const Puzzle onView{v.test1, v.test2};
     const std::int32_t steps = v.prelim;
-    const std::int64_t afterOnView = v.pfinds.position();
+    const std::int64_t afterOnView = v.pfinds;
     const std::size_t passedOver = v.storepuzzles.size();
     v.test1.clear();
     v.test2.clear();
+    TextReader reader;
+    resumePass(s, reader);
     Puzzle record;
-    while (readRecord(v.pfinds, record) == FieldEnd::Delimiter) {
+    while (readRecord(reader, record) == FieldEnd::Delimiter) {
         v.storepuzzles += serialise(record);
     }
-    const bool readToTheEnd = !v.pfinds.failed();
+    const bool readToTheEnd = !reader.failed();
     // Before the rewrite: Windows cannot replace a file that is still open.
+    reader.close();
     closePass(v);
     if (readToTheEnd && rewritePuzzles(s.paths.WordsFile, v.storepuzzles)) {
         s.game.gRandom = wrappingAdd(s.game.gRandom, -1);
@@ -39,10 +54,11 @@ bool deleteRecordOnView(Session& s) {
         return true;
     }
     v.storepuzzles.resize(passedOver);
-    if (v.pfinds.open(s.paths.WordsFile) && v.pfinds.seek(afterOnView)) {
+    if (reader.open(s.paths.WordsFile) && reader.seek(afterOnView)) {
         v.test1 = onView.phrase;
         v.test2 = onView.hint;
         v.prelim = steps;
+        v.pfinds = afterOnView;
     } else {
         closePass(v);
         v.storepuzzles.clear();
@@ -69,11 +85,10 @@ bool flipthru(Session& s) {
     }
     if (v.prelim == 1) {
         v.storepuzzles.clear();
-        v.pfinds.open(s.paths.WordsFile);
     }
     bool done = true;
     if (v.doit == 0) {
-        readNextRecord(v);
+        readNextRecord(s);
     } else {
         done = deleteRecordOnView(s);
     }

@@ -73,7 +73,7 @@ TEST_F(EditorTest, AddingEndsAnOpenPassAndStoresWhatTheBoxesHold) {
     press(id::hViewNext, 2);
     press(id::hAddPuzzle);
     EXPECT_EQ(database(), stored + "bb;h2:bb;h2:");
-    EXPECT_FALSE(session.viewer.pfinds.isOpen());
+    EXPECT_EQ(session.viewer.prelim, 0);
     press(id::hViewNext);
     EXPECT_EQ(boxes(), (Boxes{"aa", "h1"}));
 }

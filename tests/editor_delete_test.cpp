@@ -26,7 +26,7 @@ TEST_P(DeleteTest, TakesOnlyTheRecordOnViewOutOfTheFile) {
     EXPECT_EQ(database(), GetParam().left);
     EXPECT_EQ(session.game.gRandom, 9);
     EXPECT_EQ(boxes(), (Boxes{"", ""}));
-    EXPECT_FALSE(session.viewer.pfinds.isOpen());
+    EXPECT_EQ(session.viewer.prelim, 0);
     EXPECT_EQ(ui.beeps, 0);
     EXPECT_EQ(ui.sounds, clicks(GetParam().reviews + 1));
 }

@@ -24,7 +24,7 @@ TEST_P(PagingTest, ShowsEveryRecordInOrderThenTheResetThenTheFirstAgain) {
     }
     press(id::hViewNext);
     EXPECT_EQ(boxes(), resetShown);
-    EXPECT_FALSE(session.viewer.pfinds.isOpen());
+    EXPECT_EQ(session.viewer.prelim, 0);
     press(id::hViewNext);
     EXPECT_EQ(boxes(), record(1));
     EXPECT_EQ(ui.beeps, 0);

@@ -1,5 +1,7 @@
 #include "ui/window_table.h"
 
+#include <algorithm>
+
 namespace tallyrope {
 
 const std::vector<WindowRow>& windowTable() {
@@ -20,8 +22,24 @@ const WindowRow& windowRow(Window window) {
     return windowTable().front();
 }
 
-Point startPosition(const WindowRow& row, int screenWidth, int screenHeight, Scale scale) {
-    return {screenWidth / 2 + scale.toDevice(row.dx), screenHeight / 2 + scale.toDevice(row.dy)};
+namespace {
+
+// The least move along one axis that brings `size` pixels from `start` within [low, high); the
+// low edge when they cannot all fit, so that the title strip shows.
+int onto(int start, int size, int low, int high) {
+    return std::max(low, std::min(start, high - size));
+}
+
+} // namespace
+
+Point startPosition(const WindowRow& row, const Rect& screen, const Rect& workArea, Scale scale) {
+    const Point centred{screen.left + (screen.right - screen.left) / 2 + scale.toDevice(row.dx),
+                        screen.top + (screen.bottom - screen.top) / 2 + scale.toDevice(row.dy)};
+    if (workArea.right <= workArea.left || workArea.bottom <= workArea.top) {
+        return centred;
+    }
+    return {onto(centred.x, scale.toDevice(row.width), workArea.left, workArea.right),
+            onto(centred.y, scale.toDevice(row.height), workArea.top, workArea.bottom)};
 }
 
 } // namespace tallyrope

@@ -24,8 +24,10 @@ const std::vector<WindowRow>& windowTable();
 
 const WindowRow& windowRow(Window window);
 
-// Where `window` starts on a screen of the given size, in device pixels: the row's offsets from
-// the screen's middle at `scale`.
-Point startPosition(const WindowRow& row, int screenWidth, int screenHeight, Scale scale = Scale());
+// Where a window starts, in device pixels: the row's offsets at `scale` from the middle of
+// `screen`, when that puts the window wholly on `workArea` (the part of the
+// screen that windows may take); otherwise the nearest place that does. A window larger than the
+// area starts at its top or left edge. An empty area keeps the offsets' place.
+Point startPosition(const WindowRow& row, const Rect& screen, const Rect& workArea, Scale scale);
 
 } // namespace tallyrope

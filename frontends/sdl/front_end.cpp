@@ -29,7 +29,8 @@ SdlVideo::~SdlVideo() {
 
 FrontEnd::FrontEnd(const std::string& dataFolder, const std::string& guide,
                    const std::string& scaleOption, UsableBounds usableBounds)
-    : scale(video.ready ? scaleForDisplay(scaleOption, usableBounds) : Scale()), fonts(scale),
+    : usableBounds(usableBounds),
+      scale(video.ready ? scaleForDisplay(scaleOption, usableBounds) : Scale()), fonts(scale),
       ui(fonts, sounds, scale), session(ui, random, pathsIn(dataFolder, guide)) {}
 
 } // namespace tallyrope

@@ -35,6 +35,7 @@ struct FrontEnd {
              const std::string& scaleOption, UsableBounds usableBounds);
 
     SdlVideo video;
+    UsableBounds usableBounds;
     Scale scale; // of every window and text
     Fonts fonts;
     SoundPlayer sounds;

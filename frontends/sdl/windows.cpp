@@ -33,15 +33,23 @@ void setIcon(SDL_Window* window) {
     }
 }
 
+Rect rectOf(const SDL_Rect& area) {
+    return {area.x, area.y, area.x + area.w, area.y + area.h};
+}
+
 } // namespace
 
 bool createWindows(FrontEnd& frontEnd) {
-    SDL_DisplayMode screen{};
-    SDL_GetDesktopDisplayMode(0, &screen);
+    SDL_Rect screen{};
+    SDL_GetDisplayBounds(0, &screen);
+    SDL_Rect usable{};
+    if (frontEnd.usableBounds(0, &usable) != 0) {
+        usable = {};
+    }
     const Scale scale = frontEnd.scale;
     SDL_Window* main = nullptr;
     for (const WindowRow& row : windowTable()) {
-        const Point start = startPosition(row, screen.w, screen.h, scale);
+        const Point start = startPosition(row, rectOf(screen), rectOf(usable), scale);
         const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
                              (row.ownedByMain ? SDL_WINDOW_SKIP_TASKBAR : 0);
         SDL_Window* window =

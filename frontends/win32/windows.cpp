@@ -47,8 +47,11 @@ HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale sc
     if (!registerClass(frontEnd.instance, row, scale)) {
         return nullptr;
     }
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const Point start =
-        startPosition(row, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), scale);
+        startPosition(row, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                      {work.left, work.top, work.right, work.bottom}, scale);
     HWND window =
         CreateWindowExA(0, row.className, row.title, WS_POPUP | WS_SYSMENU, start.x, start.y,
                         scale.toDevice(row.width), scale.toDevice(row.height),

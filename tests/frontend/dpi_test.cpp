@@ -139,6 +139,39 @@ TEST(Dpi, WindowsAndControlsLieAtTheScaleTimesTheirTablePlacesAndMoveByTwiceIt) 
     }
 }
 
+// Laptop screens at their usual scales. Each window starts at its offsets from the screen's
+// middle wherever that puts it wholly on the screen, and is otherwise moved the least way onto
+// it: the title strips always show.
+struct SmallScreen {
+    SIZE screen;
+    int dpi;
+    RECT main;
+    POINT console; // its top-left corner
+};
+
+const SmallScreen smallScreens[] = {
+    {{1366, 768}, 96, {233, 6, 1133, 626}, {333, 0}},
+    {{1366, 768}, 144, {130, 0, 1237, 763}, {253, 0}}, // stepped down to 123 %
+    {{1920, 1080}, 120, {398, 68, 1523, 843}, {523, 0}},
+    {{1280, 1024}, 192, {1, 0, 1279, 881}, {143, 0}}, // 142 %
+    {{2560, 1600}, 192, {380, 44, 2180, 1284}, {580, 0}},
+};
+
+TEST(Dpi, OnLaptopScreensEveryWindowStartsWhollyOnTheScreen) {
+    for (const SmallScreen& small : smallScreens) {
+        SCOPED_TRACE(std::to_string(small.screen.cx) + "x" + std::to_string(small.screen.cy) +
+                     " at " + std::to_string(small.dpi));
+        GameCopy game;
+        ASSERT_TRUE(game.start(small.dpi, small.screen));
+        EXPECT_TRUE(sameRect(game.screenRect(game.window(Window::Main)), small.main));
+        game.press(id::hConsole);
+        ASSERT_TRUE(game.shown(Window::AddPuzzles));
+        const RECT console = game.screenRect(game.window(Window::AddPuzzles));
+        EXPECT_EQ(console.left, small.console.x);
+        EXPECT_EQ(console.top, small.console.y);
+    }
+}
+
 TEST(Dpi, BitmapsAreDrawnAtTheScaleWholeAtTwice) {
     const ControlRow& newPuzzle = *findControl(id::hNewGame);
     for (const Display& display : displays) {

@@ -19,6 +19,12 @@ class Drawing : public ::testing::Test {
         ASSERT_TRUE(game.start());
         program = std::make_unique<ProgramBitmaps>(game);
         ASSERT_TRUE(program->loaded());
+        // The window may show a moment before it is painted.
+        const Pixels background = bitmap(windowRow(Window::Main).background);
+        ASSERT_TRUE(waitUntil([&] {
+            return screenPixels(game.screenRect(game.window(Window::Main))).at(300, 10) ==
+                   background.at(300, 10);
+        }));
     }
 
     Pixels bitmap(int id) const { return program->bitmap(id); }

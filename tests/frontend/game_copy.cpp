@@ -101,9 +101,15 @@ Files usualFiles() {
             {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}};
 }
 
-HWND findWindowOf(DWORD processId, const char* className) {
+HWND findWindowOf(DWORD processId, const char* className, const std::string& desktop) {
     Search search{processId, className, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    if (desktop.empty()) {
+        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    } else if (HDESK opened = OpenDesktopA(desktop.c_str(), 0, FALSE,
+                                           DESKTOP_READOBJECTS | DESKTOP_ENUMERATE)) {
+        EnumDesktopWindows(opened, matchWindow, reinterpret_cast<LPARAM>(&search));
+        CloseDesktop(opened);
+    }
     return search.found;
 }
 
@@ -136,6 +142,8 @@ PROCESS_INFORMATION GameCopy::launch() const {
     std::string program = folder_ + "tallyrope.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    std::string desktop = desktop_;
+    startup.lpDesktop = desktop.empty() ? nullptr : desktop.data();
     PROCESS_INFORMATION started{};
     // Started from another working folder: the program must find its files beside itself.
     const std::string elsewhere =
@@ -148,6 +156,11 @@ PROCESS_INFORMATION GameCopy::launch() const {
 }
 
 bool GameCopy::start() {
+    desktop_.clear();
+    return startHere();
+}
+
+bool GameCopy::startHere() {
     if (process_.hProcess != nullptr) {
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
@@ -156,12 +169,29 @@ bool GameCopy::start() {
     percent_ = 100;
     // Idle means in the message loop: start-up, the configuration included, is over.
     return WaitForInputIdle(process_.hProcess, startTimeout) == 0 &&
-           waitUntil([this] { return IsWindowVisible(window(Window::Main)) != FALSE; });
+           waitUntil([this] { return shown(Window::Main); });
 }
 
 bool GameCopy::start(int dpi) {
     const DisplayDpi display(dpi);
     const bool started = start();
+    percent_ = dpi * 100 / 96;
+    return started;
+}
+
+bool GameCopy::start(int dpi, SIZE screen) {
+    desktop_ = "tallyrope-" + std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
+    // Wine makes a desktop named in this key the size its value gives.
+    HKEY desktops = nullptr;
+    const std::string size = std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
+                    KEY_SET_VALUE, nullptr, &desktops, nullptr);
+    RegSetValueExA(desktops, desktop_.c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(size.c_str()),
+                   static_cast<DWORD>(size.size() + 1));
+    RegCloseKey(desktops);
+    const DisplayDpi display(dpi);
+    const bool started = startHere();
     percent_ = dpi * 100 / 96;
     return started;
 }
@@ -185,7 +215,11 @@ bool GameCopy::waitForExit(DWORD& exitCode, DWORD timeout) {
 }
 
 HWND GameCopy::window(Window which) const {
-    return findWindowOf(process_.dwProcessId, windowRow(which).className);
+    return findWindowOf(process_.dwProcessId, windowRow(which).className, desktop_);
+}
+
+bool GameCopy::shown(Window which) const {
+    return (GetWindowLongA(window(which), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 HWND GameCopy::control(int id) const {

@@ -34,6 +34,9 @@ class GameCopy {
     // The same on a display of `dpi` dots per inch, for this run of the program alone; the screen
     // is large enough for the program to draw at dpi / 96.
     bool start(int dpi);
+    // The same on a screen of `screen` pixels: a Wine desktop of that size of its own, on which
+    // windows may take the whole screen.
+    bool start(int dpi, SIZE screen);
     // Starts one more process of the program from the same folder, and returns it.
     HANDLE startAnother() const;
     bool running() const;
@@ -41,6 +44,8 @@ class GameCopy {
     bool waitForExit(DWORD& exitCode, DWORD timeout);
 
     HWND window(Window window) const;
+    // The window's own visibility flag: IsWindowVisible says false across Wine desktops.
+    bool shown(Window window) const;
     HWND control(int id) const;
     std::string text(int id) const;
     // The control's own visibility flag, whether or not its window is shown.
@@ -69,13 +74,16 @@ class GameCopy {
 
   private:
     PROCESS_INFORMATION launch() const;
+    bool startHere(); // on desktop_
 
     std::string folder_;
+    std::string desktop_; // the Wine desktop the program runs on; empty for the display's own
     PROCESS_INFORMATION process_{};
     int percent_ = 100; // the scale the program draws at
 };
 
-// The top-level window of process `processId` with class `className`; null when none.
-HWND findWindowOf(DWORD processId, const char* className);
+// The top-level window of process `processId` with class `className` on `desktop` (the
+// display's own when empty); null when none.
+HWND findWindowOf(DWORD processId, const char* className, const std::string& desktop = {});
 
 } // namespace tallyrope::testing

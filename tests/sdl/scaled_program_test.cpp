@@ -72,6 +72,27 @@ TEST(SdlScaleTwo, OnAFullHdDisplayTheStartStepsDownUntilTheMainWindowFits) {
     EXPECT_EQ(height, 1079);
 }
 
+// The dummy driver's 1024 x 768 display, less a desktop's top panel 32 pixels high.
+int displayWithATopPanel(int, SDL_Rect* area) {
+    *area = {0, 32, 1024, 736};
+    return 0;
+}
+
+TEST(SdlScaleOne, EveryWindowStartsWhollyInTheUsableArea) {
+    const DummyVideo video;
+    SdlGame game("1", displayWithATopPanel);
+    // Each at its offsets from the display's middle, moved down below the panel where needed.
+    const std::pair<Window, SDL_Point> starts[] = {
+        {Window::Main, {62, 32}}, {Window::AddPuzzles, {162, 32}}, {Window::Message, {234, 34}}};
+    for (const auto& [window, start] : starts) {
+        int x = 0;
+        int y = 0;
+        SDL_GetWindowPosition(game.frontEnd().ui.handle(window), &x, &y);
+        EXPECT_EQ(x, start.x);
+        EXPECT_EQ(y, start.y);
+    }
+}
+
 TEST(SdlScaleTwo, AnArrowKeyMovesTheWindowsByTwoTablePixels) {
     SdlGame game("2");
     SDL_Window* main = game.frontEnd().ui.handle(Window::Main);

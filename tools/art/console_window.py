@@ -77,7 +77,7 @@ def _info_panel(bg):
 def _entry_panel(bg):
     chrome.panel(bg, ENTRY_PANEL, 1003)
     fields = layout.TEXT_FIELDS["console"]
-    labels = {5300: "Enter Puzzle Phrase (38 char)", 5250: "Enter Hint (Optional) (30 char)"}
+    labels = {5300: "Enter Puzzle Phrase (38 char)", 5250: "Enter Hint (Optional) (34 char)"}
     for field_id, text in labels.items():
         x, y, w, h = fields[field_id]
         chrome.label(bg, (x - 9, y + h // 2), text, 12, "rm")

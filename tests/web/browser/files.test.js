@@ -244,3 +244,16 @@ test("a flush the browser refuses is not called saved, and the next one stores t
     assert.equal(stored["TRData.dat"], "Data purged...");
     assert.match(await page.$eval("#ended", (e) => e.textContent), /scores are saved\./);
 });
+
+test("the game's first write asks the browser to keep its folder, and only that once", async () => {
+    const page = await openGame(session);
+    await page.evaluateOnNewDocument(() => {
+        window.keepAsked = 0;
+        navigator.storage.persist = async () => ++window.keepAsked > 0;
+    });
+    await seedGame(page);
+    await page.evaluate(() => window.tallyrope.flush());
+    await clickControl(page, 3550);
+    await page.evaluate(() => window.tallyrope.flush());
+    assert.equal(await page.evaluate(() => window.keepAsked), 1);
+});

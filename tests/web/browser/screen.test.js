@@ -11,6 +11,7 @@ import {
     pngPixel,
     resizeWindow,
     seedGame,
+    seededFiles,
     sessionPerFile,
     tileId,
     waitForAnnouncement,
@@ -134,6 +135,14 @@ function measureScreen(page) {
             tileA: box("#c160"),
             slate: box('[data-part="slate"]'),
             letters: box('[data-part="letters"]'),
+            keysBeyondLetters: [...document.querySelectorAll('[data-part="letters"] .tile')]
+                .filter((e) => e.checkVisibility({ visibilityProperty: true }))
+                .filter((e) => {
+                    const key = e.getBoundingClientRect();
+                    const block = e.parentElement.getBoundingClientRect();
+                    return key.left < block.left - 0.5 || key.right > block.right + 0.5;
+                })
+                .map(name),
         };
     });
 }
@@ -157,6 +166,7 @@ function assertDesktopPicture(screen) {
 
 function assertTouchLayout(screen) {
     assert.deepEqual(screen.small, [], "every tile and button at least 44 x 44");
+    assert.deepEqual(screen.keysBeyondLetters, [], "every key inside its block");
     assert.ok(screen.tileA.width >= 44 && screen.tileA.height >= 44);
 }
 
@@ -164,6 +174,7 @@ const screens = [
     { width: 390, height: 844, isMobile: true, hasTouch: true },
     { width: 360, height: 640, isMobile: true, hasTouch: true },
     { width: 844, height: 390, isMobile: true, hasTouch: true },
+    { width: 600, height: 960, isMobile: true, hasTouch: true },
     { width: 768, height: 1024, isMobile: true, hasTouch: true },
     { width: 1280, height: 800, hasTouch: false },
 ];
@@ -204,6 +215,53 @@ test("the layout follows the window: widened it brings back the picture, narrowe
     assert.ok(wide.tileA.width < 30, "no finger-sized keys over the picture");
     await resizeWindow(page, { width: 600, height: 800, hasTouch: false });
     assertTouchLayout(await measureScreen(page));
+});
+
+// The words the touch layout draws after a control, where the picture has its labels.
+const drawnAfter = (page, id) =>
+    page.$eval(`#c${id}`, (e) => getComputedStyle(e, "::after").content.replace(/ \/ ""$/, ""));
+
+test("on a phone the buttons and scores say what the picture shows, and a phrase breaks only between words", async () => {
+    const page = await openGame(session, screens[0]);
+    const phrase = "BIRDS OF A FEATHER FLOCK TOGETHER";
+    await seedGame(page, {
+        ...seededFiles,
+        "OnLoad.dat": null,
+        "TRData.dat": Array.from(`${phrase};Proverb:`, (c) => c.charCodeAt(0)),
+    });
+    for (const [id, words] of [
+        [1690, '" pts"'],
+        [1750, '" W"'],
+        [1810, '" L"'],
+        [3400, '"Skill 7"'],
+        [3250, '"On"'],
+    ]) {
+        assert.equal(await drawnAfter(page, id), words, `control ${id}`);
+    }
+    await page.tap("#c3250");
+    assert.equal(await drawnAfter(page, 3250), '"Off"', "the sound switched off");
+    await resizeWindow(page, screens[1]);
+    await page.tap("#c3550");
+    // The line each letter's blank lies on, word by word.
+    const lines = await page.$eval("#c1960", (phraseBox) => {
+        const tops = [];
+        const walker = document.createTreeWalker(phraseBox, NodeFilter.SHOW_TEXT);
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+            for (let i = 0; i < node.length; i++) {
+                if (node.data[i] !== "_") continue;
+                const range = document.createRange();
+                range.setStart(node, i);
+                range.setEnd(node, i + 1);
+                tops.push(Math.round(range.getBoundingClientRect().top));
+            }
+        }
+        return tops;
+    });
+    const words = phrase.split(" ").map((word) => lines.splice(0, word.length));
+    assert.ok(new Set(words.flat()).size > 1, `the phrase takes more than one line: ${words}`);
+    for (const word of words) {
+        assert.equal(new Set(word).size, 1, `a word on one line: ${JSON.stringify(words)}`);
+    }
 });
 
 // The order a player meets the screen in: the title strip, the letters, the solve box then

@@ -187,19 +187,22 @@ TEST(Dpi, BitmapsAreDrawnAtTheScaleWholeAtTwice) {
             return meanDifference(screenPixels(game.screenRect(game.control(tileB))), tile,
                                   display.percent) <= allowed;
         }));
-        // Smoothed, a fraction shows colours between the bitmap's.
-        const Pixels shownTile = screenPixels(game.screenRect(game.control(tileB)));
-        const std::set<DWORD> tileColours(tile.colours.begin(), tile.colours.end());
-        const auto blends =
-            std::count_if(shownTile.colours.begin(), shownTile.colours.end(),
-                          [&](DWORD colour) { return tileColours.count(colour) == 0; });
-        EXPECT_EQ(blends > 0, display.percent == 150) << blends;
+        // Smoothed, a fraction shows colours between the bitmap's, on the tiles and the faces
+        // alike; whole, none does.
+        const auto blends = [&](int id, const Pixels& bitmap) {
+            const Pixels shown = screenPixels(game.screenRect(game.control(id)));
+            const std::set<DWORD> colours(bitmap.colours.begin(), bitmap.colours.end());
+            return std::count_if(shown.colours.begin(), shown.colours.end(),
+                                 [&](DWORD colour) { return colours.count(colour) == 0; });
+        };
+        EXPECT_EQ(blends(tileB, tile) > 0, display.percent == 150);
         game.send(game.control(id::hNewGame), BM_SETSTATE, TRUE);
         const Pixels pressed = program.bitmap(newPuzzle.pressedBitmap);
         EXPECT_TRUE(waitUntil([&] {
             return meanDifference(screenPixels(game.screenRect(game.control(id::hNewGame))),
                                   pressed, display.percent) <= allowed;
         }));
+        EXPECT_EQ(blends(id::hNewGame, pressed) > 0, display.percent == 150);
     }
 }
 
@@ -223,6 +226,14 @@ TEST(Dpi, TextsAreDrawnAtTheScaleTimesTheirSize) {
         EXPECT_LE(phraseWidth, factor * phrase.cx);
         EXPECT_GE(phraseWidth, (factor - 0.1) * phrase.cx);
     }
+    // A netbook's screen at 120 DPI holds the windows only at scale 1: the texts keep their
+    // sizes at 96, though the stock fonts are made larger for the system's DPI.
+    GameCopy netbook;
+    ASSERT_TRUE(netbook.start(120, {1024, 600}));
+    netbook.press(id::hNewGame);
+    EXPECT_EQ(inkOf(netbook, id::hPOneScore).cy, score.cy);
+    EXPECT_EQ(inkOf(netbook, id::hGiveHint).cy, hint.cy);
+    EXPECT_EQ(inkOf(netbook, id::hPuzzler).cx, phrase.cx);
 }
 
 TEST(Dpi, ClicksReachTheRulesAtTheTablesPointsAndLeaveTheBytesOf96) {
@@ -265,7 +276,6 @@ TEST(Dpi, TheSolveBoxStopsWhereItDoesAt96) {
     // What the box takes at 96 DPI; at 192 the scaled text of the last letter passes the box's
     // own edge.
     const std::string taken = typed.substr(0, 43);
-    putOnClipboard(typed);
     for (int dpi : {96, 144, 192}) {
         SCOPED_TRACE(dpi);
         GameCopy game;
@@ -275,9 +285,15 @@ TEST(Dpi, TheSolveBoxStopsWhereItDoesAt96) {
             game.send(solveBox, WM_CHAR, static_cast<unsigned char>(character), 1);
         }
         EXPECT_EQ(game.text(id::hSolveMe), taken);
+        putOnClipboard(typed);
         game.type(id::hSolveMe, "");
         game.send(solveBox, WM_PASTE);
         EXPECT_EQ(game.text(id::hSolveMe), taken) << "pasted";
+        // A box of one line takes a pasted text's first line, without its line break.
+        putOnClipboard("big top\r\nsecond line");
+        game.type(id::hSolveMe, "");
+        game.send(solveBox, WM_PASTE);
+        EXPECT_EQ(game.text(id::hSolveMe), "big top") << "pasted with CR LF";
     }
 }
 
@@ -286,6 +302,8 @@ TEST(Dpi, AMoveToAMonitorOf192RelaysTheWindowsAndKeepsTheRound) {
     ASSERT_TRUE(game.start(96));
     game.press(id::hNewGame);
     game.clickControl(id::letterTile('G' - 'A'));
+    const SIZE score = inkOf(game, id::hPOneScore);
+    const SIZE phrase = inkOf(game, id::hPuzzler);
     HWND solveBox = game.control(id::hSolveMe);
     const LPARAM inBox = MAKELPARAM(5, 5);
     game.send(solveBox, WM_LBUTTONDOWN, MK_LBUTTON, inBox);
@@ -304,6 +322,24 @@ TEST(Dpi, AMoveToAMonitorOf192RelaysTheWindowsAndKeepsTheRound) {
     EXPECT_FALSE(game.visible(id::letterTile('G' - 'A')));
     EXPECT_EQ(game.text(id::hSolveMe), "big");
     EXPECT_EQ(focusOf(game), solveBox);
+    // The background drawn once at twice its size, not its 96-DPI picture tiled.
+    const ProgramBitmaps program(game);
+    const Pixels background = program.bitmap(windowRow(Window::Main).background);
+    EXPECT_TRUE(waitUntil([&] {
+        const Pixels shown = screenPixels(main);
+        for (const POINT point : {POINT{100, 200}, POINT{620, 300}, POINT{5, 615}}) {
+            if (shown.at(2 * point.x, 2 * point.y) != background.at(point.x, point.y)) {
+                return false;
+            }
+        }
+        return true;
+    }));
+    // The texts in their fonts at twice their size: the phrase's own, not the System font.
+    EXPECT_NEAR(inkOf(game, id::hPOneScore).cy, 2 * score.cy, 1);
+    const SIZE phraseAfter = inkOf(game, id::hPuzzler);
+    EXPECT_NEAR(phraseAfter.cy, 2 * phrase.cy, 1);
+    EXPECT_LE(phraseAfter.cx, 2 * phrase.cx);
+    EXPECT_GE(phraseAfter.cx, 1.9 * phrase.cx);
     game.click(Window::Main, displays[1].middleOfB);
     EXPECT_EQ(game.text(id::hPuzzler), " B _ G   _ _ _");
 }

@@ -93,6 +93,38 @@ class DisplayDpi {
     bool wasSet_ = false;
 };
 
+// The name of a Wine desktop of `screen` pixels. Wine makes a desktop named in this key the size
+// its value gives, and the display's own takes the size of the last one made.
+std::string desktopOfSize(SIZE screen) {
+    const std::string size = std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
+    const std::string name = "tallyrope-" + size;
+    HKEY desktops = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
+                    KEY_SET_VALUE, nullptr, &desktops, nullptr);
+    RegSetValueExA(desktops, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(size.c_str()),
+                   static_cast<DWORD>(size.size() + 1));
+    RegCloseKey(desktops);
+    return name;
+}
+
+// Gives the display back its own size, as the test display's Xvfb makes it, by a process that
+// ends at once on a desktop of that size.
+void restoreDisplaySize() {
+    std::string desktop = desktopOfSize({2560, 1600});
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.data();
+    // Without arguments rundll32 only starts, on its desktop, and ends.
+    char command[] = "C:\\windows\\system32\\rundll32.exe";
+    PROCESS_INFORMATION started{};
+    if (CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &started)) {
+        WaitForSingleObject(started.hProcess, startTimeout);
+        CloseHandle(started.hProcess);
+        CloseHandle(started.hThread);
+    }
+}
+
 } // namespace
 
 Files usualFiles() {
@@ -133,6 +165,9 @@ GameCopy::~GameCopy() {
         }
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
+    }
+    if (!desktop_.empty()) {
+        restoreDisplaySize();
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
@@ -180,16 +215,7 @@ bool GameCopy::start(int dpi) {
 }
 
 bool GameCopy::start(int dpi, SIZE screen) {
-    desktop_ = "tallyrope-" + std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
-    // Wine makes a desktop named in this key the size its value gives.
-    HKEY desktops = nullptr;
-    const std::string size = std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0,
-                    KEY_SET_VALUE, nullptr, &desktops, nullptr);
-    RegSetValueExA(desktops, desktop_.c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(size.c_str()),
-                   static_cast<DWORD>(size.size() + 1));
-    RegCloseKey(desktops);
+    desktop_ = desktopOfSize(screen);
     const DisplayDpi display(dpi);
     const bool started = startHere();
     percent_ = dpi * 100 / 96;

@@ -6,7 +6,11 @@
 #include "frontends/sdl/program.h"
 
 #include <SDL.h>
+#include <pthread.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -15,9 +19,25 @@ using namespace tallyrope;
 
 namespace {
 
+// SDL shows an X11 message box from a child process of its own: the program that waits for it
+// takes it along when a kill or a Ctrl+C ends it.
+pid_t boxOwner = 0;
+
+void endWithTheBoxOwner() {
+    if (boxOwner != 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != boxOwner) {
+            _exit(1);
+        }
+    }
+}
+
 void tell(const std::string& text) {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Tallyrope", text.c_str(), nullptr) !=
-        0) {
+    boxOwner = getpid();
+    const int shown =
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Tallyrope", text.c_str(), nullptr);
+    boxOwner = 0;
+    if (shown != 0) {
         std::fprintf(stderr, "%s\n", text.c_str());
     }
 }
@@ -41,6 +61,7 @@ int main(int argc, char** argv) {
         std::fputs(usageText, stdout);
         return 0;
     }
+    pthread_atfork(nullptr, nullptr, endWithTheBoxOwner);
     const char* display = displayName();
     if (display == nullptr) {
         // Nobody can see or hear it: it draws offscreen and plays to no device.

@@ -10,9 +10,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/file.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -29,6 +35,13 @@ class ProgramStart : public ::testing::Test {
     // plays unseen, with `errors` as its standard error and `own` among its environment (the
     // display, the locale); returns its wait status.
     int startWith(int errors, std::vector<std::string> own = {closedDisplay}) {
+        int status = 0;
+        waitpid(spawn(errors, own, data.prefix()), &status, 0);
+        return status;
+    }
+
+    // The same on data folder `folder`, not waited for.
+    pid_t spawn(int errors, const std::vector<std::string>& own, std::string folder) {
         std::vector<std::string> variables = {
             "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0",
             "PATH=" + tools.root().string() + ":" + std::getenv("PATH")};
@@ -58,7 +71,6 @@ class ProgramStart : public ::testing::Test {
         environment.push_back(nullptr);
         std::string program = TALLYROPE_PROGRAM;
         std::string dataOption = "--data";
-        std::string folder = data.prefix();
         std::string screenshotOption = "--screenshot";
         std::string screenshot = data.path("shot.png");
         char* arguments[] = {program.data(),          dataOption.data(), folder.data(),
@@ -71,9 +83,19 @@ class ProgramStart : public ::testing::Test {
             posix_spawn(&child, program.c_str(), &files, nullptr, arguments, environment.data()),
             0);
         posix_spawn_file_actions_destroy(&files);
+        return child;
+    }
+
+    // What the program wrote on its standard error when started with `own` on `folder`, and
+    // its exit code; -1 when it ended otherwise.
+    std::pair<std::string, int> told(const std::vector<std::string>& own,
+                                     const std::string& folder) {
+        const std::string errors = data.path("errors");
+        const int errorsFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int status = 0;
-        waitpid(child, &status, 0);
-        return status;
+        waitpid(spawn(errorsFile, own, folder), &status, 0);
+        close(errorsFile);
+        return {data.read("errors").value_or(""), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
     }
 
     testing::TempFolder data;
@@ -127,6 +149,101 @@ TEST_F(ProgramStart, AWriteToAPipeNobodyReadsDoesNotEndTheProgram) {
     close(pipe[1]);
     ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+// Holds the folder lock of a running copy.
+class RunningCopy {
+  public:
+    explicit RunningCopy(const std::string& folder)
+        : descriptor_(open(folder.c_str(), O_RDONLY | O_DIRECTORY)) {
+        EXPECT_EQ(flock(descriptor_, LOCK_EX | LOCK_NB), 0);
+    }
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
+    ~RunningCopy() { close(descriptor_); }
+
+  private:
+    int descriptor_;
+};
+
+// Whether `child` ends within a few seconds; it is killed when it does not.
+bool endsSoon(pid_t child, int& status) {
+    for (int tries = 0; tries < 100; ++tries) {
+        if (waitpid(child, &status, WNOHANG) == child) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return false;
+}
+
+// Whether process `pid`, not a child of this one, ends within a few seconds; it is killed when
+// it does not. A zombie has ended.
+bool gone(pid_t pid) {
+    for (int tries = 0; tries < 100; ++tries) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string field;
+        char state = 'Z';
+        if (!(stat >> field >> field >> state) || state == 'Z') {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(pid, SIGKILL);
+    return false;
+}
+
+TEST_F(ProgramStart, WithoutADisplayTheStartsMessagesArePrinted) {
+    const RunningCopy running(data.prefix());
+    EXPECT_EQ(told({}, data.prefix()),
+              std::make_pair(
+                  "Tallyrope is already running from this folder:\n" + data.prefix() + "\n", 0));
+    data.write("file", "");
+    const std::string underAFile = data.path("file") + "/games/";
+    EXPECT_EQ(told({}, underAFile),
+              std::make_pair("Tallyrope cannot make its folder " + underAFile + "\n", 1));
+}
+
+TEST_F(ProgramStart, AWaylandSessionWithoutXIsADisplayNotAnUnseenGame) {
+    const auto [errors, code] = told({"WAYLAND_DISPLAY=tallyrope-none"}, data.prefix());
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(errors.find("cannot open its windows on the display tallyrope-none"),
+              std::string::npos)
+        << errors;
+    EXPECT_FALSE(data.read("shot.png")) << "played offscreen";
+}
+
+TEST_F(ProgramStart, TheAlreadyRunningBoxShowsOnTheDisplayAndEndsAtCtrlCOrAKill) {
+    std::ifstream displayFile(TALLYROPE_TEST_DISPLAY);
+    std::string display;
+    ASSERT_TRUE(std::getline(displayFile, display)) << "no test display";
+    const RunningCopy running(data.prefix());
+    for (int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        const int errors = open(data.path("errors").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const pid_t child = spawn(errors, {"DISPLAY=" + display}, data.prefix());
+        close(errors);
+        // Printed and ended at once were there no box.
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, WNOHANG), 0) << "no box waits for the player";
+        EXPECT_EQ(data.read("errors").value_or(""), "");
+        // The box, drawn by a process of the program's own, goes with it.
+        std::ifstream childrenFile("/proc/" + std::to_string(child) + "/task/" +
+                                   std::to_string(child) + "/children");
+        std::vector<pid_t> box;
+        for (pid_t pid = 0; childrenFile >> pid;) {
+            box.push_back(pid);
+        }
+        kill(child, signal);
+        ASSERT_TRUE(endsSoon(child, status));
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal);
+        for (pid_t pid : box) {
+            EXPECT_TRUE(gone(pid)) << "the box's process " << pid << " stays";
+        }
+    }
 }
 
 } // namespace

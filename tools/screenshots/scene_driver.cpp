@@ -1,12 +1,12 @@
 // Brings a copy of the program to one of the states the screenshots show, and holds it there
 // while the screen is captured from outside.
 //
-// Usage: scene_driver SCENE READY_FILE DONE_FILE [DPI]
+// Usage: scene_driver SCENE READY_FILE DONE_FILE [DPI [SCREEN]]
 //   SCENE is start, midround, won, lost, console or spanish (a round in Spanish), on a display
-//   of DPI dots per inch (96 when not given). Once the scene is on screen the rectangle around the
-//   program's shown windows
-//   ("left top width height") is written to READY_FILE; the program is ended when DONE_FILE
-//   appears.
+//   of DPI dots per inch (96 when not given), and on a screen of SCREEN ("1366x768") pixels of
+//   its own when given. Once the scene is on screen the rectangle around the program's shown
+//   windows, or the whole screen given, ("left top width height") is written to READY_FILE;
+//   the program is ended when DONE_FILE appears.
 #include "game_copy.h"
 #include "ui/control_ids.h"
 #include "waiting.h"
@@ -76,7 +76,7 @@ Files filesFor(const std::string& scene) {
 RECT shownWindows(const GameCopy& game) {
     RECT around = game.screenRect(game.window(Window::Main));
     for (Window other : {Window::AddPuzzles, Window::Message}) {
-        if (IsWindowVisible(game.window(other))) {
+        if (game.shown(other)) {
             const RECT rect = game.screenRect(game.window(other));
             UnionRect(&around, &around, &rect);
         }
@@ -91,19 +91,21 @@ void writeReady(const std::string& path, const RECT& rect) {
     std::filesystem::rename(partial, path);
 }
 
-int run(const std::string& scene, const std::string& ready, const std::string& done, int dpi) {
+int run(const std::string& scene, const std::string& ready, const std::string& done, int dpi,
+        SIZE screen) {
     const auto found = scenes.find(scene);
     if (found == scenes.end()) {
         std::fprintf(stderr, "unknown scene %s\n", scene.c_str());
         return 2;
     }
     GameCopy game(filesFor(scene));
-    if (!game.start(dpi)) {
+    if (!(screen.cx > 0 ? game.start(dpi, screen) : game.start(dpi))) {
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
     found->second(game);
-    writeReady(ready, shownWindows(game));
+    // A Wine desktop of its own lies at the display's top left corner.
+    writeReady(ready, screen.cx > 0 ? RECT{0, 0, screen.cx, screen.cy} : shownWindows(game));
     if (!waitUntil([&] { return std::filesystem::exists(done); }, 60000)) {
         std::fprintf(stderr, "the capture did not finish\n");
         return 1;
@@ -115,9 +117,14 @@ int run(const std::string& scene, const std::string& ready, const std::string& d
 } // namespace tallyrope::testing
 
 int main(int argc, char** argv) {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: scene_driver SCENE READY_FILE DONE_FILE [DPI]\n");
+    if (argc < 4 || argc > 6) {
+        std::fprintf(stderr, "usage: scene_driver SCENE READY_FILE DONE_FILE [DPI [SCREEN]]\n");
         return 2;
     }
-    return tallyrope::testing::run(argv[1], argv[2], argv[3], argc == 5 ? std::atoi(argv[4]) : 96);
+    SIZE screen{};
+    if (argc == 6) {
+        std::sscanf(argv[5], "%ldx%ld", &screen.cx, &screen.cy);
+    }
+    return tallyrope::testing::run(argv[1], argv[2], argv[3], argc >= 5 ? std::atoi(argv[4]) : 96,
+                                   screen);
 }

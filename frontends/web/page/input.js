@@ -2,7 +2,9 @@
 // on release inside, showing its pressed face while held; a tile and the panels' background act
 // on the press, at a point in the panel's own coordinates, so the core hit-tests as it always
 // does; a button or tile activated from the keyboard acts as a click on it. In the touch layout
-// a tile still acts at its table rectangle, whatever its place on the screen.
+// a tile acts as a button does, on a tap: when the finger lifts on it, not when it slides off or
+// the browser takes the touch for a scroll; and still at its table rectangle, whatever its place
+// on the screen.
 import { toBytes } from "./code_page.js";
 import { anyDialogOpen } from "./dialogs.js";
 import { isTouchLayout } from "./layout.js";
@@ -73,22 +75,23 @@ function pressTile(tile, game) {
     game.leftButtonDown(windowOf(panelOf(tile)), ...centre);
 }
 
-function holdButton(button, event, game) {
-    button.setPointerCapture(event.pointerId);
-    button.classList.add("pressed");
-    const moved = (e) => button.classList.toggle("pressed", inside(button, e));
+// Shows `control` pressed while the pointer stays on it, and acts when it is let go there.
+function hold(control, event, act) {
+    control.setPointerCapture(event.pointerId);
+    control.classList.add("pressed");
+    const moved = (e) => control.classList.toggle("pressed", inside(control, e));
     const released = (e) => {
-        button.removeEventListener("pointermove", moved);
-        button.removeEventListener("pointerup", released);
-        button.removeEventListener("pointercancel", released);
-        button.classList.remove("pressed");
-        if (e.type === "pointerup" && inside(button, e)) {
-            game.runCommand(Number(button.dataset.id));
+        control.removeEventListener("pointermove", moved);
+        control.removeEventListener("pointerup", released);
+        control.removeEventListener("pointercancel", released);
+        control.classList.remove("pressed");
+        if (e.type === "pointerup" && inside(control, e)) {
+            act();
         }
     };
-    button.addEventListener("pointermove", moved);
-    button.addEventListener("pointerup", released);
-    button.addEventListener("pointercancel", released);
+    control.addEventListener("pointermove", moved);
+    control.addEventListener("pointerup", released);
+    control.addEventListener("pointercancel", released);
 }
 
 function pointerDown(event, game) {
@@ -98,7 +101,9 @@ function pointerDown(event, game) {
     }
     const control = event.target.closest(".control");
     if (control?.classList.contains("push")) {
-        holdButton(control, event, game);
+        hold(control, event, () => game.runCommand(Number(control.dataset.id)));
+    } else if (control?.classList.contains("tile") && isTouchLayout()) {
+        hold(control, event, () => pressTile(control, game));
     } else if (control?.classList.contains("tile")) {
         pressTile(control, game);
     } else if (control?.tagName !== "INPUT") {

@@ -173,6 +173,23 @@ test("a round won by taps in the touch layout, then Quit, saves as the Windows p
     await page.keyboard.type(longPhrase);
     assert.equal(await controlText(page, 4750), longPhrase);
     await tap("#c3550");
+    // A swipe up from M, as a player scrolls, and a press slid off A onto B guess nothing.
+    const centre = (letter) =>
+        page.$eval(`#c${tileId(letter)}`, (e) => {
+            const { x, y, width, height } = e.getBoundingClientRect();
+            return [x + width / 2, y + height / 2];
+        });
+    const [[mx, my], [ax, ay], [bx, by]] = await Promise.all(["M", "A", "B"].map(centre));
+    for (const [from, to] of [
+        [[mx, my], [mx, my - 120]],
+        [[ax, ay], [bx, by]],
+    ]) {
+        await page.touchscreen.touchStart(...from);
+        await page.touchscreen.touchMove(...to);
+        await page.touchscreen.touchEnd();
+    }
+    assert.equal(await controlText(page, 1960), " _ _ _   _ _ _");
+    assert.equal(await controlText(page, 4350), " ".repeat(28), "no letter used");
     for (const letter of "BIGTOP") await tap(`#c${tileId(letter)}`);
     assert.equal(await controlText(page, 1960), " B I G   T O P");
     await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");

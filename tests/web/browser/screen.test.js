@@ -403,3 +403,13 @@ test("each panel shows its background's colours, a held button its pressed face,
     const consolePanel = await origin("#panel-console");
     assertNear(await colourAt(consolePanel, 300, 20), "341f11");
 });
+
+test("the guide's pages are laid out at a phone's width, its pictures inside it", async () => {
+    const page = await session.browser.newPage();
+    await page.setViewport(screens[1]);
+    for (const name of ["welcome", "playing", "browser"]) {
+        await page.goto(`${session.url}help/pages/${name}.html`);
+        const width = await page.evaluate(() => [innerWidth, document.documentElement.scrollWidth]);
+        assert.deepEqual(width, [360, 360], name);
+    }
+});

@@ -23,8 +23,18 @@ const endedNotices = {
     unsaved: `Tallyrope has ended. ${refusedStorage}`,
 };
 
+// The tab holds the game until its run has ended and the quit's files are stored, or refused:
+// then a new tab, or Play again here, starts a game.
+let letGo = () => {};
+const runOver = new Promise((resolve) => {
+    letGo = resolve;
+});
+
 function tellSaving(state) {
     document.querySelector("#ended p").textContent = endedNotices[state];
+    if (state !== "saving" && !document.getElementById("ended").hidden) {
+        letGo();
+    }
 }
 
 let folder = null;
@@ -165,9 +175,9 @@ setUpDialogs();
 wireLayout();
 document.querySelector("#ended button").addEventListener("click", () => location.reload());
 if (navigator.locks) {
-    // Held for the life of the page: a second tab finds it taken and touches no file.
+    // Held while the game runs: a second tab finds it taken and touches no file.
     navigator.locks.request("tallyrope", { ifAvailable: true }, (lock) =>
-        lock === null ? refuse() : play().then(() => new Promise(() => {})));
+        lock === null ? refuse() : play().then(() => runOver));
 } else {
     play();
 }

@@ -7,6 +7,8 @@ import path from "node:path";
 import { pathToFileURL } from "node:url";
 import {
     clickControl,
+    controlText,
+    isShown,
     openGame,
     pageFolder,
     readFile,
@@ -82,6 +84,8 @@ test("a second tab says the game runs in another tab and touches no file", async
         await second.$eval("#message-box-text", (e) => e.textContent.trim()),
         "Tallyrope is already running in another tab of this browser.",
     );
+    const barShown = await second.$eval("#file-bar", (bar) => bar.checkVisibility());
+    assert.equal(barShown, false, "no Export or Import that does nothing");
     await second.reload();
     await second.evaluate(() => window.tallyrope.ready);
     await second.close();
@@ -89,6 +93,17 @@ test("a second tab says the game runs in another tab and touches no file", async
 
     await clickControl(first, tileId("B"));
     await waitForAnnouncement(first, "B is in the phrase once.");
+
+    // Once the quit's files are stored, a new tab plays.
+    await clickControl(first, 4300);
+    await first.waitForFunction(() =>
+        document.querySelector("#ended p").textContent.endsWith("are saved."),
+    );
+    const third = await openGame(session);
+    assert.equal(await third.$eval("#message-box", (box) => box.open), false);
+    assert.ok(await isShown(third, "#game"));
+    await clickControl(third, 3550);
+    assert.equal(await controlText(third, 1960), " _ _ _   _ _ _");
 });
 
 test("the page can be installed, and its service worker keeps every file, so it starts with the server gone", async () => {

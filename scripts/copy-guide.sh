@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Puts the guide's HTML pages and pictures into FOLDER/help/, where the Linux program looks
-# for them beside itself and the page links to them. Read in a browser, on a phone too, each
-# page is laid out at the screen's width.
+# for them beside itself and the page links to them.
 # Usage: scripts/copy-guide.sh FOLDER
 set -euo pipefail
 
@@ -10,6 +9,3 @@ folder=${1:?usage: copy-guide.sh FOLDER}
 rm -rf "$folder/help"
 mkdir -p "$folder/help"
 cp -r "$root/help/pages" "$root/help/images" "$folder/help/"
-for page in "$folder"/help/pages/*.html; do
-    sed -i 's|^<head>$|<head>\n<meta name="viewport" content="width=device-width, initial-scale=1">|' "$page"
-done

@@ -25,7 +25,7 @@ const endedNotices = {
 
 // The tab holds the game until its run has ended and the quit's files are stored, or refused:
 // then a new tab, or Play again here, starts a game.
-let letGo = () => {};
+let letGo;
 const runOver = new Promise((resolve) => {
     letGo = resolve;
 });

@@ -50,12 +50,19 @@ class Keyboard : public ::testing::Test {
 
     HWND main() const { return game.window(Window::Main); }
 
-    // A left click at the middle of control `id`, or `dx` pixels right of it.
-    void click(int id, int dx = 0) const {
-        RECT rect = game.screenRect(game.control(id));
-        SetCursorPos((rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2);
+    // A left click at the middle of control `id`, or `dx` pixels right of it, once the control
+    // is what lies under that point: a window of an earlier test may still be closing over it.
+    bool click(int id, int dx = 0) const {
+        HWND control = game.control(id);
+        RECT rect = game.screenRect(control);
+        const POINT point{(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
+        if (!waitUntil([&] { return WindowFromPoint(point) == control; })) {
+            return false;
+        }
+        SetCursorPos(point.x, point.y);
         mouseEvent(MOUSEEVENTF_LEFTDOWN);
         mouseEvent(MOUSEEVENTF_LEFTUP);
+        return true;
     }
 
     HWND focus() const {
@@ -73,7 +80,7 @@ class Keyboard : public ::testing::Test {
 };
 
 TEST_F(Keyboard, ARoundIsWonByTypingAfterANewPuzzleClick) {
-    click(id::hNewGame);
+    ASSERT_TRUE(click(id::hNewGame));
     ASSERT_TRUE(shows(id::hPuzzler, " _ _ _   _ _ _"));
     typeKeys("a");
     EXPECT_TRUE(shows(id::hUsedBin, "A "));
@@ -84,16 +91,17 @@ TEST_F(Keyboard, ARoundIsWonByTypingAfterANewPuzzleClick) {
 }
 
 TEST_F(Keyboard, EnterInTheSolveBoxSolvesAndCtrlASelectsItsText) {
-    click(id::hNewGame);
+    ASSERT_TRUE(click(id::hNewGame));
     ASSERT_TRUE(shows(id::hPuzzler, " _ _ _   _ _ _"));
-    click(id::hSolveMe);
+    ASSERT_TRUE(click(id::hSolveMe));
     typeKeys("big tip");
     strike(VK_RETURN);
     EXPECT_TRUE(shows(id::hUsedBin, "# "));
     EXPECT_TRUE(waitUntil([this] { return focus() == main(); }));
 
     // Away from the first click, which would make this one a double click.
-    click(id::hSolveMe, 40);
+    ASSERT_TRUE(click(id::hSolveMe, 40));
+    ASSERT_TRUE(waitUntil([this] { return focus() == game.control(id::hSolveMe); }));
     keyEvent(VK_CONTROL, 0);
     strike('A');
     keyEvent(VK_CONTROL, KEYEVENTF_KEYUP);

@@ -13,6 +13,9 @@
 #include "storage/stats_file.h"
 #include "ui/control_ids.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tallyrope {
 
 namespace {
@@ -220,6 +223,20 @@ bool saveOnQuit(Session& s) {
     const bool puzzlesSaved = OnExits(s.paths.WordsFile, s.paths.LoadsFile);
     const bool scoresSaved = saveScores(s.stats, s.paths.ScoreFile);
     return puzzlesSaved && scoresSaved;
+}
+
+bool exportFiles(const Session& s, const std::string& folder) {
+    namespace fs = std::filesystem;
+    const std::string store = folder + fs::path(s.paths.LoadsFile).filename().string();
+    const std::string scores = folder + fs::path(s.paths.ScoreFile).filename().string();
+    if (s.filesSaved) {
+        // The working file holds the purge notice now; the store holds the puzzles.
+        std::error_code error;
+        const auto options = fs::copy_options::overwrite_existing;
+        return fs::copy_file(s.paths.LoadsFile, store, options, error) &&
+               fs::copy_file(s.paths.ScoreFile, scores, options, error);
+    }
+    return packStore(s.paths.WordsFile, store) == Transfer::Done && saveScores(s.stats, scores);
 }
 
 } // namespace tallyrope

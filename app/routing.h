@@ -44,4 +44,8 @@ void sessionEnds(Session& session);
 // statistics. True when everything was saved by this call.
 bool saveOnQuit(Session& session);
 
+// The puzzle store and the statistics as the quit leaves them, written into `folder` (with its
+// trailing separator) under their own names while the run goes on. True when both were written.
+bool exportFiles(const Session& session, const std::string& folder);
+
 } // namespace tallyrope

@@ -18,8 +18,10 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 using namespace tallyrope;
@@ -30,6 +32,7 @@ namespace {
 constexpr char dataFolder[] = "/tallyrope/";
 constexpr char importFile[] = "/import/puzzles";
 constexpr char importPlain[] = "/import/TRData.plain";
+constexpr char exportFolder[] = "/export/";
 constexpr char guidePage[] = "help/pages/welcome.html";
 
 const char* const refusedImport =
@@ -188,6 +191,14 @@ EMSCRIPTEN_KEEPALIVE void tr_closeRequest(int window) {
 
 EMSCRIPTEN_KEEPALIVE void tr_sessionEnds() {
     reported([](Session& s) { sessionEnds(s); });
+}
+
+// Export: the store and the statistics as a quit would leave them, written into exportFolder
+// for the page to hand over; the round goes on. 1 when both were written.
+EMSCRIPTEN_KEEPALIVE int tr_exportFiles() {
+    std::error_code ignored;
+    std::filesystem::create_directory(exportFolder, ignored);
+    return run && exportFiles(run->session, exportFolder) ? 1 : 0;
 }
 
 // Whether the file at importFile holds puzzles or the console's locks (a TRC_CONFIG.INI); says

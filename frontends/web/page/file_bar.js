@@ -1,12 +1,15 @@
 // Export and Import, below the game: the same OnLoad.dat (or the store of the language in
 // play, OnLoad-de.dat) and TRStats.dat the desktop programs keep, carried between the browser
-// and the other systems, and a TRC_CONFIG.INI brought in.
+// and the other systems, and a TRC_CONFIG.INI brought in. Export is offered too where the
+// browser will not store the files.
 import { confirm, showMessage } from "./dialogs.js";
 import { refusedStorage } from "./files.js";
 
 // Where the core looks for a file being imported.
 const importFolder = "/import";
 const importFile = `${importFolder}/puzzles`;
+// Where the core writes the files Export hands over.
+const exportFolder = "/export";
 
 function download(name, bytes) {
     const link = document.createElement("a");
@@ -16,23 +19,20 @@ function download(name, bytes) {
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
 
-const keptInExport = `${refusedStorage} The exported files hold them.`;
 const notImported = `${refusedStorage} The imported file was not taken; nothing was changed.`;
+const notExported = "Your puzzles and scores could not be exported.";
 
-// Saves as a quit does, hands both files over, and starts afresh from what the browser keeps.
-async function exportFiles(game, files) {
-    game.sessionEnds();
+// Hands over the store of the language in play and TRStats.dat as a quit would leave them,
+// while the round goes on.
+function exportFiles(game, module) {
+    if (!game.exportFiles()) {
+        showMessage(notExported, "Tallyrope");
+        return;
+    }
     const store = game.languageFiles(game.languageInPlay()).store;
     for (const name of [store, "TRStats.dat"]) {
-        const bytes = files.read(name);
-        if (bytes !== null) {
-            download(name, bytes);
-        }
+        download(name, module.FS.readFile(`${exportFolder}/${name}`));
     }
-    if (!(await files.flush())) {
-        await showMessage(keptInExport, "Tallyrope");
-    }
-    location.reload();
 }
 
 const imported = { puzzles: 1, consoleLocks: 2 };
@@ -72,7 +72,11 @@ async function importChosen(game, files, module, file) {
 
 export function wireFileBar(game, files, module) {
     const chooser = document.getElementById("import-file");
-    document.getElementById("export").addEventListener("click", () => exportFiles(game, files));
+    for (const button of document.querySelectorAll("#export, #storage-trouble button")) {
+        // A pointer leaves the focus where the player was typing or playing.
+        button.addEventListener("mousedown", (event) => event.preventDefault());
+        button.addEventListener("click", () => exportFiles(game, module));
+    }
     document.getElementById("import").addEventListener("click", () => chooser.click());
     chooser.addEventListener("change", () => {
         const [file] = chooser.files;

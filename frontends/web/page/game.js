@@ -25,6 +25,8 @@ export function gameOf(module, files) {
             store: module.UTF8ToString(module._tr_languageFile(index, 0)),
             working: module.UTF8ToString(module._tr_languageFile(index, 1)),
         }),
+        // Writes the files Export hands over outside the data folder, so nothing is flushed.
+        exportFiles: () => module._tr_exportFiles() !== 0,
         // 0 refused, 1 puzzles, 2 the console's locks.
         checkImport: () => module._tr_checkImport(),
         // Import flushes after it, to learn whether the new puzzles were stored.

@@ -30,10 +30,18 @@ const runOver = new Promise((resolve) => {
     letGo = resolve;
 });
 
+// A write the browser refuses is told at once, and stays told, with Export, until one is
+// stored again.
+const storageTrouble = document.getElementById("storage-trouble");
+storageTrouble.querySelector("p").textContent = `${refusedStorage} Export them to keep them.`;
+
 function tellSaving(state) {
     document.querySelector("#ended p").textContent = endedNotices[state];
-    if (state !== "saving" && !document.getElementById("ended").hidden) {
-        letGo();
+    if (state !== "saving") {
+        storageTrouble.hidden = state === "saved";
+        if (!document.getElementById("ended").hidden) {
+            letGo();
+        }
     }
 }
 

@@ -26,15 +26,15 @@ before(async () => {
 });
 after(() => fs.rm(folder, { recursive: true, force: true }));
 
-// Export's two downloads, caught in a folder of their own; the game then starts afresh.
-async function exportFiles(page) {
+// Export's two downloads, caught in a folder of their own; the round goes on.
+async function exportFiles(page, button = "#export") {
     const downloads = await fs.mkdtemp(path.join(folder, "export-"));
     const client = await page.createCDPSession();
     await client.send("Browser.setDownloadBehavior", {
         behavior: "allow",
         downloadPath: downloads,
     });
-    await Promise.all([page.waitForNavigation(), page.click("#export")]);
+    await page.click(button);
     const wanted = ["OnLoad.dat", "TRStats.dat"];
     for (let tries = 0; tries < 100; tries++) {
         const names = await fs.readdir(downloads);
@@ -42,7 +42,6 @@ async function exportFiles(page) {
         await new Promise((resolve) => setTimeout(resolve, 100));
     }
     await client.detach();
-    await page.evaluate(() => window.tallyrope.ready);
     const read = (name) =>
         fs.readFile(path.join(downloads, name)).then((b) => b.toString("latin1"));
     return { store: await read("OnLoad.dat"), stats: await read("TRStats.dat") };
@@ -94,9 +93,19 @@ test("Export downloads the store and statistics, and Import brings a database an
     await seedGame(page);
     await clickControl(page, 3550);
     for (const letter of "BIGTOP") await clickControl(page, tileId(letter));
+    await clickControl(page, 3550);
+    await clickControl(page, tileId("B"));
+    await clickControl(page, 4750);
+    await page.keyboard.type("big t");
     const exported = await exportFiles(page);
     assert.equal(exported.store, asText(storedPuzzle));
     assert.equal(exported.stats, "190 4 2 40 1 5");
+    assert.equal(await readFile(page, "TRData.dat"), "BIG TOP;Circus tent:", "no quit");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "c4750");
+    await page.keyboard.type("op");
+    assert.equal(await page.$eval("#c4750", (e) => e.value), "big top");
+    await clickControl(page, tileId("I"));
+    assert.equal(await page.$eval("#c1960", (e) => e.textContent), " B I _   _ _ _");
 
     await importFile(page, "TRData.dat", "SEA LION;Big seal:");
     assert.deepEqual(
@@ -231,6 +240,10 @@ test("a flush the browser refuses is not called saved, and the next one stores t
     await refuseWrites(page);
     await page.evaluate(() => window.tallyrope.files.remove("TRC_CONFIG.INI"));
     assert.equal(await page.evaluate(() => window.tallyrope.flush()), false);
+    assert.equal(
+        await page.$eval("#storage-trouble:not([hidden]) p", (e) => e.innerText),
+        "This browser would not store your puzzles and scores (its storage may be full or turned off). Export them to keep them.",
+    );
     await clickControl(page, 4300);
     await page.waitForFunction(() =>
         document.querySelector("#ended").textContent.includes("would not store"),
@@ -243,6 +256,22 @@ test("a flush the browser refuses is not called saved, and the next one stores t
     assert.deepEqual(Object.keys(stored).sort(), ["OnLoad.dat", "TRData.dat", "TRStats.dat"]);
     assert.equal(stored["TRData.dat"], "Data purged...");
     assert.match(await page.$eval("#ended", (e) => e.textContent), /scores are saved\./);
+    assert.equal(await isShown(page, "#storage-trouble"), false);
+});
+
+test("without IndexedDB the start says so, and the notice's Export hands over the files", async () => {
+    const page = await session.browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+        IDBFactory.prototype.open = () => {
+            throw new DOMException("refused", "SecurityError");
+        };
+    });
+    await page.goto(session.url);
+    await page.evaluate(() => window.tallyrope.ready);
+    assert.equal(await isShown(page, "#storage-trouble"), true);
+    const exported = await exportFiles(page, "#storage-trouble button");
+    assert.equal(exported.stats, "0 0 0 0 0 0");
+    assert.ok(exported.store.length > 1000, "the shipped puzzles");
 });
 
 test("the game's first write asks the browser to keep its folder, and only that once", async () => {

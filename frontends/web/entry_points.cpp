@@ -97,11 +97,14 @@ template <typename Step> void reported(Step step) {
     const RoundMoment before = momentOf(s.game, s.stats);
     step(s);
     const std::string sentence = outcomeSentence(before, s.game, s.stats, *s.language);
+    const std::int32_t left = missesLeft(s.game);
     if (!sentence.empty()) {
-        tr_page_announce(sentence.data(), static_cast<int>(sentence.size()));
+        const bool ended = before.inPlay && left < 0;
+        tr_page_announce(sentence.data(), static_cast<int>(sentence.size()), ended ? 1 : 0);
     }
     tellSoundSwitch(s.settings.soundOn());
     tr_page_playerChosen(s.game.playertype);
+    tr_page_roundState(left);
     tellLanguage(*s.language);
 }
 
@@ -131,6 +134,7 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     const bool started = startUp(run->session, windows, browserLanguages());
     tellSoundSwitch(true);
     tr_page_playerChosen(run->session.game.playertype);
+    tr_page_roundState(missesLeft(run->session.game));
     tellLanguage(*run->session.language);
     return started ? 1 : 0;
 }

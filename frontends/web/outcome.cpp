@@ -11,7 +11,7 @@ namespace {
 // Seven figure stages lose a round.
 constexpr std::int32_t lostStage = 7;
 
-std::string missesLeft(std::int32_t numwrong) {
+std::string missesLeftSentence(std::int32_t numwrong) {
     const std::int32_t left = lostStage - numwrong;
     return std::to_string(left) + (left == 1 ? " miss left." : " misses left.");
 }
@@ -22,6 +22,10 @@ std::string found(char letter, long count) {
 }
 
 } // namespace
+
+std::int32_t missesLeft(const Game& game) {
+    return roundInPlay(game) ? lostStage - game.numwrong : -1;
+}
 
 RoundMoment momentOf(const Game& game, const Stats& stats) {
     return {roundInPlay(game), game.numwrong, game.KillLet, game.usedletters.size(),
@@ -45,12 +49,13 @@ std::string outcomeSentence(const RoundMoment& before, const Game& game, const S
             const char letter = tileSet[k];
             const std::string tiles = folded(language, game.solveword);
             const long count = std::count(tiles.begin(), tiles.end(), letter);
-            return count == 0 ? "No " + std::string(1, letter) + ". " + missesLeft(game.numwrong)
-                              : found(letter, count);
+            return count == 0
+                       ? "No " + std::string(1, letter) + ". " + missesLeftSentence(game.numwrong)
+                       : found(letter, count);
         }
     }
     if (game.numwrong != before.numwrong && game.usedletters.size() > before.usedLength) {
-        return "Wrong phrase. " + missesLeft(game.numwrong);
+        return "Wrong phrase. " + missesLeftSentence(game.numwrong);
     }
     return {};
 }

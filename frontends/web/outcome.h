@@ -21,6 +21,9 @@ struct RoundMoment {
 
 RoundMoment momentOf(const Game& game, const Stats& stats);
 
+// The misses the round in play still allows; -1 between rounds.
+std::int32_t missesLeft(const Game& game);
+
 // The sentence for what happened between `before` and now, in a round of `language`; empty
 // when no guess was made.
 std::string outcomeSentence(const RoundMoment& before, const Game& game, const Stats& stats,

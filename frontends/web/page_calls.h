@@ -23,12 +23,14 @@ void tr_page_minimize();
 int tr_page_openHelp(const char* url);
 void tr_page_messageBox(const char* text, int textLength, const char* caption, int captionLength);
 void tr_page_endRun();
-// Tells screen readers through the live region.
-void tr_page_announce(const char* text, int length);
+// Tells screen readers through the live region; `ended` when the guess ended the round.
+void tr_page_announce(const char* text, int length, int ended);
 // The sound button's state and the name a screen reader gives it.
 void tr_page_soundSwitch(int on, const char* name);
 // The player credited with the round: 1 or 2.
 void tr_page_playerChosen(int player);
+// The misses the round in play still allows; -1 between rounds.
+void tr_page_roundState(int missesLeft);
 // The browser's preferred languages, comma-separated ("de-DE,de,en"), in memory that the
 // caller frees.
 char* tr_page_systemLanguages();

@@ -56,14 +56,17 @@ mergeInto(LibraryManager.library, {
     tr_page_endRun: function () {
         Module.page.endRun();
     },
-    tr_page_announce: function (text, length) {
-        Module.page.announce(HEAPU8.slice(text, text + length));
+    tr_page_announce: function (text, length, ended) {
+        Module.page.announce(HEAPU8.slice(text, text + length), ended !== 0);
     },
     tr_page_soundSwitch: function (on, name) {
         Module.page.soundSwitch(on !== 0, UTF8ToString(name));
     },
     tr_page_playerChosen: function (player) {
         Module.page.playerChosen(player);
+    },
+    tr_page_roundState: function (missesLeft) {
+        Module.page.roundState(missesLeft);
     },
     tr_page_systemLanguages__deps: ["$stringToNewUTF8"],
     tr_page_systemLanguages: function () {

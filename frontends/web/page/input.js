@@ -124,6 +124,15 @@ function clicked(event, game) {
     }
 }
 
+// Enter in a box may give the focus to the panel itself, which then takes the keys: it shows
+// the outline a keyboard player looks for. A panel focused at the start or by a click shows none.
+function showKeyFocus() {
+    const focused = document.activeElement;
+    if (focused?.classList.contains("panel")) {
+        focused.setAttribute("data-key-focus", "");
+    }
+}
+
 function keyDown(event, game) {
     if (anyDialogOpen() || document.getElementById("game").hidden) {
         return;
@@ -147,6 +156,7 @@ function keyDown(event, game) {
             event.preventDefault();
             if (!event.repeat) {
                 game.enterKey(windowOf(panel), Number(target.dataset.id));
+                showKeyFocus();
             }
         }
         return;
@@ -170,5 +180,6 @@ function keyDown(event, game) {
 export function wireInput(stage, game) {
     stage.addEventListener("pointerdown", (event) => pointerDown(event, game));
     stage.addEventListener("click", (event) => clicked(event, game));
+    stage.addEventListener("focusout", (event) => event.target.removeAttribute?.("data-key-focus"));
     document.addEventListener("keydown", (event) => keyDown(event, game));
 }

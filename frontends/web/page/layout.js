@@ -11,8 +11,8 @@ const smallestTarget = 25;
 const fingerTarget = 44;
 const pointerTarget = 24;
 // The part of the main picture the touch layout shows as its chalkboard: the figure, both
-// bubbles, the crow and the tree.
-const chalkboard = { x: 108, y: 78, width: 488, height: 384 };
+// bubbles, the crow, the tree, the moon and the chalk tally, each whole.
+const chalkboard = { x: 28, y: 80, width: 560, height: 366 };
 // An edit box focused while the visual viewport is this much shorter than the page has the
 // on-screen keyboard open over it.
 const keyboardShare = 0.8;
@@ -30,6 +30,18 @@ export function onLayoutChange(listener) {
     changeListeners.push(listener);
 }
 
+// The desktop picture has the file bar below it; the touch layout lays it out with the main
+// panel's buttons, after S/H Con Panel, as in the document's order.
+function placeFileBar() {
+    const bar = document.getElementById("file-bar");
+    const panel = document.getElementById("panel-main");
+    if (isTouchLayout() && panel !== null) {
+        panel.append(bar);
+    } else {
+        document.getElementById("frame").after(bar);
+    }
+}
+
 function chooseLayout() {
     const bar = document.getElementById("file-bar");
     if (!isTouchLayout()) {
@@ -44,6 +56,7 @@ function chooseLayout() {
     root.style.setProperty("--scale", String(Math.max(scale, 0.1)));
     if (root.dataset.layout !== layout) {
         root.dataset.layout = layout;
+        placeFileBar();
         changeListeners.forEach((listener) => listener(layout));
     }
 }
@@ -63,6 +76,10 @@ function fitChalkboard(slate) {
     picture.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
 }
 
+// The tallest the window has been at each width: a keyboard that shrinks the whole page (as
+// some browsers do) leaves the width as it was.
+const tallestAt = new Map();
+
 // The game fills the visual viewport, which the on-screen keyboard shortens; while it is open
 // over a box of the game, the touch layout keeps the phrase and the box in view. A page zoomed
 // by the player keeps its size, so the zoom shows it larger.
@@ -73,11 +90,12 @@ function followViewport() {
     root.style.setProperty("--view-top", `${zoomed ? 0 : view.offsetTop}px`);
     root.style.setProperty("--view-height", `${height}px`);
     const box = document.activeElement;
-    const typing =
-        box?.tagName === "INPUT" &&
-        box.closest(".panel") !== null &&
-        height < keyboardShare * innerHeight;
-    root.toggleAttribute("data-typing", typing);
+    const inBox = box?.tagName === "INPUT" && box.closest(".panel") !== null;
+    if (!inBox) {
+        tallestAt.set(innerWidth, Math.max(innerHeight, tallestAt.get(innerWidth) ?? 0));
+    }
+    const tallest = Math.max(innerHeight, tallestAt.get(innerWidth) ?? 0);
+    root.toggleAttribute("data-typing", inBox && height < keyboardShare * tallest);
 }
 
 export function wireLayout() {
@@ -108,10 +126,30 @@ export function fitLetters(letters = document.querySelector('[data-part="letters
     letters.style.setProperty("--letter-columns", String(columns));
 }
 
+// A score too long for its box (the statistics hold up to eleven characters a count) is
+// drawn smaller, never cut.
+export function fitScores(scores = document.querySelector('[data-part="scores"]')) {
+    for (const score of scores?.querySelectorAll(".text") ?? []) {
+        score.style.removeProperty("font-size");
+        if (!isTouchLayout() || score.clientWidth === 0) {
+            continue;
+        }
+        const style = getComputedStyle(score);
+        const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+        const over = (score.scrollWidth - padding) / (score.clientWidth - padding);
+        if (over > 1) {
+            score.style.fontSize = `${Math.floor((parseFloat(style.fontSize) / over) * 4) / 4}px`;
+        }
+    }
+}
+
 // Called once the core has made the controls.
 export function wireParts() {
+    placeFileBar();
     const slate = document.querySelector('[data-part="slate"]');
     new ResizeObserver(() => fitChalkboard(slate)).observe(slate);
     const letters = document.querySelector('[data-part="letters"]');
     new ResizeObserver(() => fitLetters(letters)).observe(letters);
+    const scores = document.querySelector('[data-part="scores"]');
+    new ResizeObserver(() => fitScores(scores)).observe(scores);
 }

@@ -3,7 +3,7 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
-import { fitLetters, isTouchLayout, onLayoutChange } from "./layout.js";
+import { fitLetters, fitScores, isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
     placeholders,
@@ -25,6 +25,11 @@ const soundButton = 3250;
 const playerButtons = [2800, 2950];
 const skillButton = 3400;
 const missesToLose = 4400;
+// The most letters of a word the touch layout keeps on one line: TRANSCONTINENTAL, at 19 px
+// on a 320-pixel phone.
+const longestWhole = 16;
+// How long the touch layout shows a round's outcome in words, in milliseconds.
+const outcomeShown = 4000;
 const languageButton = 6700;
 
 // Ampersands mark shortcut letters in these controls: "&&" shows one, a lone one nothing.
@@ -83,6 +88,7 @@ function showPhrase(element, text) {
         return;
     }
     const pieces = text.split(/( {3})/);
+    const letters = (piece) => (piece.trim().length + 1) / 2;
     element.replaceChildren(
         ...pieces.map((piece) => {
             if (piece.trim() === "") {
@@ -90,12 +96,14 @@ function showPhrase(element, text) {
             }
             const word = document.createElement("span");
             word.className = "word";
+            // A word too long for a line of a readable size may break between its letters.
+            word.classList.toggle("long", letters(piece) > longestWhole);
             word.textContent = piece;
             return word;
         }),
     );
-    const letters = (piece) => (piece.trim().length + 1) / 2;
-    element.style.setProperty("--longest-word", String(Math.max(1, ...pieces.map(letters))));
+    const longest = Math.min(longestWhole, Math.max(1, ...pieces.map(letters)));
+    element.style.setProperty("--longest-word", String(longest));
     element.style.setProperty("--phrase-letters", String(text.length / 2));
 }
 
@@ -134,9 +142,11 @@ export class Screen {
         panel.style.setProperty("--picture", `url("${bitmapUrl(background)}")`);
         panel.style.zIndex = String(window);
         makeParts(panelParts[window] ?? [], panel, this.partOf);
-        if (window === 1) {
-            panel.querySelector('[data-part="notes"]').append(
-                document.getElementById("console-notes").content.cloneNode(true),
+        const notes = { 1: ["notes", "console-notes"], 2: ["note", "message-note"] }[window];
+        if (notes !== undefined) {
+            const [part, template] = notes;
+            panel.querySelector(`[data-part="${part}"]`).append(
+                document.getElementById(template).content.cloneNode(true),
             );
         }
         this.stage.append(panel);
@@ -254,6 +264,9 @@ export class Screen {
             showPhrase(element, shown);
         } else {
             element.textContent = shown;
+        }
+        if (element.dataset.unit !== undefined) {
+            fitScores(element.closest('[data-part="scores"]'));
         }
         if (id === maskedPhrase) {
             element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");
@@ -384,10 +397,47 @@ export class Screen {
 
     // A sentence the same as the last one is still news (the same puzzle won twice): a
     // trailing no-break space makes it a change that screen readers hear.
-    announce(bytes) {
+    announce(bytes, ended = false) {
         const announcer = document.getElementById("announcer");
         const sentence = fromBytes(bytes);
         announcer.textContent = announcer.textContent === sentence ? `${sentence}\u00a0` : sentence;
+        if (ended) {
+            this.showOutcome(sentence);
+        }
+    }
+
+    // The touch layout writes a round's outcome over the chalkboard for a moment (touch.css),
+    // its first sentence large: "You won!" or "You lost."
+    showOutcome(sentence) {
+        const slate = this.panels[0]?.querySelector('[data-part="slate"]');
+        if (!slate) {
+            return;
+        }
+        let outcome = slate.querySelector(".outcome");
+        if (outcome === null) {
+            outcome = document.createElement("div");
+            outcome.className = "outcome";
+            // The announcer says it already.
+            outcome.setAttribute("aria-hidden", "true");
+            slate.append(outcome);
+        }
+        const [, first, rest] = /^(.*?[.!])\s*(.*)$/.exec(sentence) ?? [, sentence, ""];
+        const headline = document.createElement("strong");
+        headline.textContent = first;
+        outcome.replaceChildren(headline, rest);
+        outcome.hidden = false;
+        clearTimeout(this.outcomeTimer);
+        this.outcomeTimer = setTimeout(() => (outcome.hidden = true), outcomeShown);
+    }
+
+    // The misses left, which the touch layout writes before the number of misses that lose.
+    roundState(missesLeft) {
+        const misses = this.panels[0]?.querySelector('[data-part="misses"]');
+        misses?.setAttribute("data-left", missesLeft < 0 ? "" : String(missesLeft));
+        if (missesLeft >= 0) {
+            const outcome = this.panels[0].querySelector(".outcome");
+            outcome && (outcome.hidden = true);
+        }
     }
 
     soundSwitch(on, name) {

@@ -93,6 +93,8 @@ describe("a round in the browser build", () => {
             "No V. 1 miss left.",
             "You lost. Press Solution to see the phrase.",
         ]);
+        assert.deepEqual(page.roundEndings, ["You lost. Press Solution to see the phrase."]);
+        assert.deepEqual(page.missesLeft, [-1, 7, 7, 6, 5, 4, 3, 2, 1, -1]);
     });
 
     test("hard skill, chosen before the first miss, is no miss: the fifth miss loses", async () => {

@@ -25,6 +25,9 @@ export class FakePage {
         this.offered = [];
         this.texts = new Map();
         this.announced = [];
+        // The sentences that ended a round, and the misses left after each step.
+        this.roundEndings = [];
+        this.missesLeft = [];
         this.messages = [];
         this.placed = [];
         this.soundOn = null;
@@ -63,8 +66,12 @@ export class FakePage {
     endRun() {
         this.ended = true;
     }
-    announce(sentence) {
+    announce(sentence, ended) {
         this.announced.push(text(sentence));
+        if (ended) this.roundEndings.push(text(sentence));
+    }
+    roundState(missesLeft) {
+        this.missesLeft.push(missesLeft);
     }
     soundSwitch(on) {
         this.soundOn = on;

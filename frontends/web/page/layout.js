@@ -126,21 +126,23 @@ export function fitLetters(letters = document.querySelector('[data-part="letters
     letters.style.setProperty("--letter-columns", String(columns));
 }
 
-// A score too long for its box (the statistics hold up to eleven characters a count) is
-// drawn smaller, never cut.
-export function fitScores(scores = document.querySelector('[data-part="scores"]')) {
-    for (const score of scores?.querySelectorAll(".text") ?? []) {
-        score.style.removeProperty("font-size");
-        if (!isTouchLayout() || score.clientWidth === 0) {
-            continue;
-        }
-        const style = getComputedStyle(score);
-        const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
-        const over = (score.scrollWidth - padding) / (score.clientWidth - padding);
-        if (over > 1) {
-            score.style.fontSize = `${Math.floor((parseFloat(style.fontSize) / over) * 4) / 4}px`;
-        }
+// A text too long for its box in the touch layout is drawn smaller, never cut: a score (the
+// statistics hold up to eleven characters a count) or a full row of used letters.
+export function fitText(text) {
+    text.style.removeProperty("font-size");
+    if (!isTouchLayout() || text.clientWidth === 0) {
+        return;
     }
+    const style = getComputedStyle(text);
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    const over = (text.scrollWidth - padding) / (text.clientWidth - padding);
+    if (over > 1) {
+        text.style.fontSize = `${Math.floor((parseFloat(style.fontSize) / over) * 4) / 4}px`;
+    }
+}
+
+function fitTexts() {
+    document.querySelectorAll(".text[data-fit]").forEach(fitText);
 }
 
 // Called once the core has made the controls.
@@ -150,6 +152,6 @@ export function wireParts() {
     new ResizeObserver(() => fitChalkboard(slate)).observe(slate);
     const letters = document.querySelector('[data-part="letters"]');
     new ResizeObserver(() => fitLetters(letters)).observe(letters);
-    const scores = document.querySelector('[data-part="scores"]');
-    new ResizeObserver(() => fitScores(scores)).observe(scores);
+    const fitted = new ResizeObserver(fitTexts);
+    document.querySelectorAll(".text[data-fit]").forEach((text) => fitted.observe(text));
 }

@@ -3,7 +3,7 @@
 import { bitmapUrl } from "./assets.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
-import { fitLetters, fitScores, isTouchLayout, onLayoutChange } from "./layout.js";
+import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
     placeholders,
@@ -25,6 +25,7 @@ const soundButton = 3250;
 const playerButtons = [2800, 2950];
 const skillButton = 3400;
 const missesToLose = 4400;
+const usedLetters = 4350;
 // The most letters of a word the touch layout keeps on one line: TRANSCONTINENTAL, at 19 px
 // on a 320-pixel phone.
 const longestWhole = 16;
@@ -232,6 +233,9 @@ export class Screen {
         if (units.has(row.id)) {
             text.dataset.unit = units.get(row.id);
         }
+        if (units.has(row.id) || row.id === usedLetters) {
+            text.dataset.fit = "";
+        }
         if (textLabels.has(row.id)) {
             // Shown to a screen reader only, before the text, and not part of it.
             text.dataset.label = textLabels.get(row.id);
@@ -265,8 +269,8 @@ export class Screen {
         } else {
             element.textContent = shown;
         }
-        if (element.dataset.unit !== undefined) {
-            fitScores(element.closest('[data-part="scores"]'));
+        if (element.dataset.fit !== undefined) {
+            fitText(element);
         }
         if (id === maskedPhrase) {
             element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");

@@ -190,10 +190,18 @@ test("a round won by taps in the touch layout, then Quit, saves as the Windows p
     }
     assert.equal(await controlText(page, 1960), " _ _ _   _ _ _");
     assert.equal(await controlText(page, 4350), " ".repeat(28), "no letter used");
+    const missesLeft = () => page.$eval('[data-part="misses"]', (e) => e.dataset.left);
+    assert.equal(await missesLeft(), "7", "misses left 7 of 7");
     for (const letter of "BIGTOP") await tap(`#c${tileId(letter)}`);
     assert.equal(await controlText(page, 1960), " B I G   T O P");
     await waitForAnnouncement(page, "You won! The phrase was BIG TOP.");
     assert.ok(await isShown(page, "#c3820"), "the win bubble");
+    assert.equal(
+        await page.$eval(".outcome", (e) => e.checkVisibility() && e.innerText),
+        "You won!\nThe phrase was BIG TOP.",
+        "the outcome in words over the chalkboard",
+    );
+    assert.equal(await missesLeft(), "", "between rounds, the misses that lose");
     await quitAndExpectWindowsBytes(page, tap, "190 4 2 40 1 5");
 });
 

@@ -99,15 +99,33 @@ test("every tile and button is named, a used tile leaves the tree, and each gues
 // What a player can reach on the screen: the shown tiles, buttons and texts of the main panel
 // and the file bar, where each lies, whether a tap at a button's centre reaches it, and whether
 // the page or the game would have to scroll.
-function measureScreen(page) {
-    return page.evaluate(() => {
-        const shown = [
-            ...document.querySelectorAll("#panel-main .control, #file-bar button"),
-        ].filter((e) => e.checkVisibility({ visibilityProperty: true }));
+function measureScreen(page, panelId = "panel-main") {
+    return page.evaluate((panelId) => {
+        const panel = document.getElementById(panelId);
+        const bar = panelId === "panel-main" ? [...document.querySelectorAll("#file-bar button")] : [];
+        const shown = [...panel.querySelectorAll(".control"), ...bar].filter((e) =>
+            e.checkVisibility({ visibilityProperty: true }),
+        );
         const buttons = shown.filter((e) => e.tagName === "BUTTON");
-        const name = (e) => e.id || e.textContent;
-        const main = document.getElementById("panel-main");
+        const name = (e) => e.id || e.dataset.part || e.textContent;
         const box = (selector) => document.querySelector(selector).getBoundingClientRect().toJSON();
+        // What lies side by side on the screen: the controls and the chalkboard, but not the
+        // figure's pictures on it, nor the phrase's first form under it.
+        const slate = panel.querySelector('[data-part="slate"]');
+        const laidOut = [
+            ...shown.filter((e) => !slate?.contains(e) && e.id !== "c5500"),
+            ...(slate?.checkVisibility() ? [slate] : []),
+        ];
+        const overlaps = [];
+        laidOut.forEach((a, i) => {
+            const r = a.getBoundingClientRect();
+            for (const b of laidOut.slice(i + 1)) {
+                const q = b.getBoundingClientRect();
+                const across = Math.min(r.right, q.right) - Math.max(r.left, q.left);
+                const down = Math.min(r.bottom, q.bottom) - Math.max(r.top, q.top);
+                if (across > 0.5 && down > 0.5) overlaps.push(`${name(a)} ${name(b)}`);
+            }
+        });
         return {
             outside: shown
                 .filter((e) => {
@@ -126,11 +144,17 @@ function measureScreen(page) {
                 .map((b) => ({ name: name(b), box: b.getBoundingClientRect() }))
                 .filter(({ box }) => box.width < 44 || box.height < 44)
                 .map(({ name, box }) => `${name} ${box.width} x ${box.height}`),
+            overlaps,
+            // A text whose words run past its box.
+            clipped: shown
+                .filter((e) => e.classList.contains("text"))
+                .filter((e) => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
+                .map(name),
             buttons: buttons.length,
             scrolls:
                 document.documentElement.scrollWidth > innerWidth ||
                 document.documentElement.scrollHeight > innerHeight ||
-                main.scrollHeight > main.clientHeight,
+                panel.scrollHeight > panel.clientHeight,
             main: box("#panel-main"),
             tileA: box("#c160"),
             slate: box('[data-part="slate"]'),
@@ -144,7 +168,7 @@ function measureScreen(page) {
                 })
                 .map(name),
         };
-    });
+    }, panelId);
 }
 
 // The desktop picture: the main panel in the picture's proportions, tile A at its table
@@ -164,18 +188,31 @@ function assertDesktopPicture(screen) {
     return scale;
 }
 
+// Every shown control in the window, reached by a tap at its centre, beside the others, its
+// text whole, and nothing to scroll.
+function assertInView(screen, at) {
+    assert.deepEqual(screen.outside, [], at);
+    assert.deepEqual(screen.unreached, [], at);
+    assert.deepEqual(screen.overlaps, [], at);
+    assert.deepEqual(screen.clipped, [], at);
+    assert.equal(screen.scrolls, false, at);
+}
+
 function assertTouchLayout(screen) {
     assert.deepEqual(screen.small, [], "every tile and button at least 44 x 44");
     assert.deepEqual(screen.keysBeyondLetters, [], "every key inside its block");
     assert.ok(screen.tileA.width >= 44 && screen.tileA.height >= 44);
 }
 
+const touch = { isMobile: true, hasTouch: true };
 const screens = [
-    { width: 390, height: 844, isMobile: true, hasTouch: true },
-    { width: 360, height: 640, isMobile: true, hasTouch: true },
-    { width: 844, height: 390, isMobile: true, hasTouch: true },
-    { width: 600, height: 960, isMobile: true, hasTouch: true },
-    { width: 768, height: 1024, isMobile: true, hasTouch: true },
+    { width: 390, height: 844, ...touch },
+    { width: 360, height: 640, ...touch },
+    { width: 320, height: 568, ...touch },
+    { width: 844, height: 390, ...touch },
+    { width: 600, height: 960, ...touch },
+    { width: 768, height: 1024, ...touch },
+    { width: 1024, height: 768, ...touch },
     { width: 1280, height: 800, hasTouch: false },
 ];
 
@@ -187,19 +224,18 @@ test("on phones, a tablet and a desktop every control lies in the window and not
         await page.click(`#c${tileId("Q")}`);
         const screen = await measureScreen(page);
         const at = `${viewport.width} x ${viewport.height}: ${JSON.stringify(screen)}`;
-        assert.deepEqual(screen.outside, [], at);
-        assert.deepEqual(screen.unreached, [], at);
-        assert.equal(screen.scrolls, false, at);
+        assertInView(screen, at);
         // 25 tiles left, 13 buttons and the file bar's two.
         assert.equal(screen.buttons, 25 + 13 + 2, at);
         if (viewport.hasTouch) {
             assertTouchLayout(screen);
+            assert.ok(screen.slate.height >= 100, `the chalkboard big enough to read: ${at}`);
         } else {
             assert.ok(assertDesktopPicture(screen) > 1.2, "the picture grows with the window");
         }
-        if (viewport.width > viewport.height) {
+        if (viewport.width > viewport.height && viewport.height < 600) {
             const beside = screen.slate.right <= screen.letters.left;
-            assert.ok(beside, "sideways, the chalkboard beside the letters");
+            assert.ok(beside, "a phone sideways: the chalkboard beside the letters");
         }
         await page.close();
     }
@@ -215,6 +251,52 @@ test("the layout follows the window: widened it brings back the picture, narrowe
     assert.ok(wide.tileA.width < 30, "no finger-sized keys over the picture");
     await resizeWindow(page, { width: 600, height: 800, hasTouch: false });
     assertTouchLayout(await measureScreen(page));
+});
+
+test("a keyboard that shrinks the page leaves the phrase and the box in view, in the game and in the console", async () => {
+    const page = await openGame(session, screens[0]);
+    await seedGame(page);
+    await page.tap("#c3550");
+    await page.tap("#c4750");
+    await resizeWindow(page, { width: 390, height: 470, ...touch });
+    let screen = await measureScreen(page);
+    assertInView(screen, `390 x 470: ${JSON.stringify(screen)}`);
+    assert.deepEqual(screen.small, []);
+    for (const id of [1960, 1930, 4750, 4900]) {
+        assert.ok(await isShown(page, `#c${id}`), `control ${id} shown`);
+    }
+
+    await resizeWindow(page, { width: 844, height: 390, ...touch });
+    await page.tap("#c5350");
+    await page.tap("#c5300");
+    await resizeWindow(page, { width: 844, height: 170, ...touch });
+    screen = await measureScreen(page, "panel-console");
+    assertInView(screen, `844 x 170, the console: ${JSON.stringify(screen)}`);
+    assert.deepEqual(screen.small, []);
+    assert.equal(screen.buttons, 4, "close, Add Puzzle, Review, Del");
+});
+
+test("from 320 wide up, upright and sideways, the largest scores, the longest word and hint and a full row of used letters are whole", async () => {
+    const page = await openGame(session, screens[2]);
+    const word = "SUPERCALIFRAGILISTICEXPIALIDOCIOUSNESS";
+    const hint = "The longest word a puzzle can hold";
+    const bytes = (text) => Array.from(text, (c) => c.charCodeAt(0));
+    await seedGame(page, {
+        ...seededFiles,
+        "OnLoad.dat": null,
+        "TRData.dat": bytes(`${word};${hint}:`),
+        "TRStats.dat": bytes("-2147483648 2147483647 -2147483648 2147483647 -2147483648 2147483647"),
+    });
+    await page.tap("#c3550");
+    for (const letter of "BHJKMQV") await page.tap(`#c${tileId(letter)}`);
+    assert.equal(await controlText(page, 4350), "B H J K M Q V ");
+    for (const viewport of [screens[2], screens[0], screens[3]]) {
+        await resizeWindow(page, viewport);
+        const screen = await measureScreen(page);
+        assertInView(screen, `${viewport.width} x ${viewport.height}: ${JSON.stringify(screen)}`);
+    }
+    assert.equal((await controlText(page, 1930)).trim(), hint);
+    assert.equal(await controlText(page, 1690), "-2147483648");
 });
 
 // The words the touch layout draws after a control, where the picture has its labels.

@@ -1,7 +1,7 @@
 // Saves a picture of the page from headless Chromium: as a player first sees it, or with
-// `touch`, on a touch screen in the middle of a round (two misses, four letters found), or with
-// `touch-de` the same in German.
-// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de]
+// `touch`, on a touch screen in the middle of a round (two misses, four letters found), with
+// `touch-de` the same in German, or with `touch-lost` the moment a round is lost.
+// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-lost]
 //        (default 1280x900)
 import { launchChromium, pageFolder, seedGame, serveFolder, tileId } from "./harness.js";
 
@@ -20,11 +20,15 @@ const rounds = {
         },
         letters: "ENSTKAL",
     },
+    "touch-lost": {
+        files: { "OnLoad.dat": null, "TRData.dat": latin1("once in a blue moon;Very rarely:") },
+        letters: "ONEDFGHJKP",
+    },
 };
 
 const [file, size = "1280x900", mode] = process.argv.slice(2);
 if (!file || (mode !== undefined && !(mode in rounds))) {
-    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de]");
+    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-lost]");
     process.exit(2);
 }
 const [width, height] = size.split("x").map(Number);
@@ -44,6 +48,8 @@ try {
         await page.tap("#c3550");
         for (const letter of round.letters) await page.tap(`#c${tileId(letter)}`);
         await page.evaluate(() => document.activeElement.blur());
+        // The outcome's words fade in.
+        await new Promise((resolve) => setTimeout(resolve, 400));
     }
     await page.screenshot({ path: file });
 } finally {

@@ -149,12 +149,14 @@ async function play() {
     game.start();
     wireParts();
     await drawn(document.getElementById("panel-main"));
+    document.getElementById("splash").remove();
     fetchTheOtherPictures();
     signalReady();
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }
 
 function refuse() {
+    document.getElementById("splash").remove();
     document.getElementById("file-bar").hidden = true;
     showMessage(alreadyRunning, "Tallyrope");
     signalReady();

@@ -109,16 +109,16 @@ async function fetchTheOtherPictures() {
     }
 }
 
-// tallyrope.js loads beside the modules, so that neither waits for the other; it has run
-// once it defines createTallyrope.
-function programLoaded() {
-    if (window.createTallyrope !== undefined) {
-        return Promise.resolve();
-    }
-    const script = document.getElementById("program");
+// The program is asked for once the loading picture is decoded, so that on a slow network the
+// first thing a player sees comes first.
+async function programLoaded() {
+    const picture = Object.assign(new Image(), { src: "art/48.webp" });
+    await picture.decode().catch(() => {});
+    const script = Object.assign(document.createElement("script"), { src: "tallyrope.js" });
     return new Promise((resolve, reject) => {
         script.addEventListener("load", resolve);
         script.addEventListener("error", reject);
+        document.head.append(script);
     });
 }
 

@@ -55,6 +55,10 @@ async function firstVisit(browser, url, served) {
         await page.evaluateOnNewDocument(markReadiness);
         await page.goto(url);
         await page.waitForFunction(() => window.benchFramed !== undefined, { timeout: 30000 });
+        // The paint's entry may be recorded a little after the frame it times.
+        await page.waitForFunction(
+            () => performance.getEntriesByName("first-contentful-paint").length > 0,
+        );
         const times = await page.evaluate(() => ({
             frame: window.benchFramed,
             click: window.benchClickable,

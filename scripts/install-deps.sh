@@ -7,11 +7,12 @@ set -euo pipefail
 # and image libraries (the icon, PNG screenshots), Xlib (the desktop's Xft.dpi), and the Liberation
 # and DejaVu fonts; for the test of the Debian package dpkg-shlibdeps and the menu entry's and
 # metadata's validators; hunspell with the dictionaries of the collections' languages; a virtual
-# display with the X core fonts that SDL's message boxes draw in, for the start's tests.
+# display with the X core fonts that SDL's message boxes draw in, for the start's tests; gettext's
+# tools for the catalogues of the texts.
 native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
     libsdl2-image-dev libx11-dev fonts-liberation2 fonts-dejavu-core dpkg-dev desktop-file-utils
     appstream hunspell hunspell-de-de hunspell-fr hunspell-es hunspell-it hunspell-pt-br
-    hunspell-nl xvfb xfonts-base)
+    hunspell-nl xvfb xfonts-base gettext)
 # The cross-built program and its test driver (GoogleTest's sources, built with MinGW); Wine on
 # a virtual display to run them; xwd, ImageMagick and xdotool for screenshots; zip for the
 # distribution; Liberation Mono stands in for Courier New under Wine.

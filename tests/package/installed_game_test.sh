@@ -91,12 +91,17 @@ cmp -s "$player/OnLoad.dat" "$usr/share/tallyrope/OnLoad.dat" ||
     fail "the English store changed in a German run"
 pass "on a German desktop the game plays the German puzzles and keeps the English ones"
 
-desktop-file-validate "$usr/share/applications/tallyrope.desktop" ||
-    fail "desktop-file-validate rejects tallyrope.desktop"
+entry="$usr/share/applications/tallyrope.desktop"
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects tallyrope.desktop"
+for line in 'GenericName[de]=Worträtsel' \
+    'Comment[fr]=Devinez la phrase cachée lettre par lettre avant que le bonhomme à la craie ne soit achevé' \
+    'Keywords[pt_BR]=palavra;adivinhar;frase;letras;charada;giz;forca;dois jogadores;'; do
+    grep -qxF "$line" "$entry" || fail "the menu entry lacks $line"
+done
 metainfo=$(find "$usr/share/metainfo" -name '*.metainfo.xml')
 [ -f "$metainfo" ] || fail "no AppStream metainfo"
 appstreamcli validate --no-net "$metainfo" >"$scratch/appstream.log" ||
     { cat "$scratch/appstream.log" >&2; fail "appstreamcli rejects $(basename "$metainfo")"; }
-pass "the menu entry and the AppStream metadata validate"
+pass "the menu entry, in the catalogues' languages, and the AppStream metadata validate"
 
 echo "$passed passed, 0 failed"

@@ -34,6 +34,11 @@ const runOver = new Promise((resolve) => {
 // stored again.
 const storageTrouble = document.getElementById("storage-trouble");
 storageTrouble.querySelector("p").textContent = `${refusedStorage} Export them to keep them.`;
+// The touch layout leaves the notice its height at the foot of the screen, so that it covers
+// no control.
+new ResizeObserver(() =>
+    document.documentElement.style.setProperty("--notice", `${storageTrouble.offsetHeight}px`),
+).observe(storageTrouble);
 
 function tellSaving(state) {
     document.querySelector("#ended p").textContent = endedNotices[state];

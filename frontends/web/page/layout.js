@@ -130,7 +130,8 @@ export function fitLetters(letters = document.querySelector('[data-part="letters
 // statistics hold up to eleven characters a count) or a full row of used letters.
 export function fitText(text) {
     text.style.removeProperty("font-size");
-    if (!isTouchLayout() || text.clientWidth === 0) {
+    // A hidden panel's text is fitted when it first shows, by fitTexts.
+    if (!isTouchLayout() || text.closest(".panel[hidden]") !== null || text.clientWidth === 0) {
         return;
     }
     const style = getComputedStyle(text);

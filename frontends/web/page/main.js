@@ -114,10 +114,13 @@ async function fetchTheOtherPictures() {
     }
 }
 
+// The main panel's background, which the page shows while the program loads (#splash).
+const mainPicture = 48;
+
 // The program is asked for once the loading picture is decoded, so that on a slow network the
 // first thing a player sees comes first.
 async function programLoaded() {
-    const picture = Object.assign(new Image(), { src: "art/48.webp" });
+    const picture = Object.assign(new Image(), { src: bitmapUrl(mainPicture) });
     await picture.decode().catch(() => {});
     const script = Object.assign(document.createElement("script"), { src: "tallyrope.js" });
     return new Promise((resolve, reject) => {

@@ -2,7 +2,8 @@
 // while the screen is captured from outside.
 //
 // Usage: scene_driver SCENE READY_FILE DONE_FILE [DPI [SCREEN]]
-//   SCENE is start, midround, won, lost, console or spanish (a round in Spanish), on a display
+//   SCENE is start, midround, won, lost, console, spanish or french (a round in that
+//   language), on a display
 //   of DPI dots per inch (96 when not given), and on a screen of SCREEN ("1366x768") pixels of
 //   its own when given. Once the scene is on screen the rectangle around the program's shown
 //   windows, or the whole screen given, ("left top width height") is written to READY_FILE;
@@ -56,18 +57,38 @@ const std::map<std::string, std::function<void(const GameCopy&)>> scenes = {
          game.press(id::hNewGame);
          guess(game, "AERSLP");
      }},
+    {"french",
+     [](const GameCopy& game) {
+         game.press(id::hNewGame);
+         guess(game, "EOTNKS");
+     }},
 };
 
-// The folder of a scene: one English puzzle, or for the Spanish scene one Spanish puzzle.
+// The language and the one puzzle of the scenes in another language than English.
+struct ForeignRound {
+    const char* language;
+    const char* file;
+    const char* puzzle;
+};
+const std::map<std::string, ForeignRound> foreignRounds = {
+    {"spanish",
+     {"es", "TRData-es.dat",
+      "ma\xF1"
+      "ana ser\xE1 otro d\xED"
+      "a;Hay que tener paciencia:"}},
+    {"french", {"fr", "TRData-fr.dat", "petit \xE0 petit;Sans se presser:"}},
+};
+
+// The folder of a scene: one English puzzle, or for a scene in another language one puzzle of
+// that language.
 Files filesFor(const std::string& scene) {
     Files files = {{"TRData.dat", "once in a blue moon;Very rarely:"},
                    {"TRStats.dat", "340 4 1 120 2 3"},
                    {"TRC_CONFIG.INI", "Disable_Console= 0\r\nDisable_VCCntls= 0\r\n"}};
-    if (scene == "spanish") {
-        files["TRLanguage.dat"] = "Language= es\r\n";
-        files["TRData-es.dat"] = "ma\xF1"
-                                 "ana ser\xE1 otro d\xED"
-                                 "a;Hay que tener paciencia:";
+    const auto foreign = foreignRounds.find(scene);
+    if (foreign != foreignRounds.end()) {
+        files["TRLanguage.dat"] = std::string("Language= ") + foreign->second.language + "\r\n";
+        files[foreign->second.file] = foreign->second.puzzle;
     }
     return files;
 }

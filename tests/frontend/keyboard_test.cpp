@@ -33,10 +33,14 @@ void typeKeys(const std::string& text) {
     }
 }
 
-void mouseEvent(DWORD flags) {
+// Each press carries its own place: one sent after SetCursorPos alone went now and then where an
+// X motion event still on its way had put the pointer back.
+void mouseEvent(POINT point, DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dx = MulDiv(point.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(point.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     send(input);
 }
 
@@ -59,9 +63,8 @@ class Keyboard : public ::testing::Test {
         if (!waitUntil([&] { return WindowFromPoint(point) == control; })) {
             return false;
         }
-        SetCursorPos(point.x, point.y);
-        mouseEvent(MOUSEEVENTF_LEFTDOWN);
-        mouseEvent(MOUSEEVENTF_LEFTUP);
+        mouseEvent(point, MOUSEEVENTF_LEFTDOWN);
+        mouseEvent(point, MOUSEEVENTF_LEFTUP);
         return true;
     }
 

@@ -26,7 +26,7 @@ void switchLanguage(Session& s, const Language& language) {
         return;
     }
     // A stored puzzle on view belongs to the puzzles that are put away.
-    abortViewing(s.viewer, s.ui);
+    abortViewing(s.viewer, s.ui, language);
     closePass(s.viewer);
     OnExits(s.paths.WordsFile, s.paths.LoadsFile);
     s.language = &language;

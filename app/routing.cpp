@@ -11,6 +11,7 @@
 #include "storage/language_file.h"
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 #include <filesystem>
@@ -48,7 +49,7 @@ void closeMessage(Session& s) {
 
 void newPuzzle(Session& s) {
     // A stored puzzle on view in the console would go stale once a round draws from the file.
-    abortViewing(s.viewer, s.ui);
+    abortViewing(s.viewer, s.ui, *s.language);
     newGame(s);
 }
 
@@ -58,14 +59,16 @@ void minimizeButton(Session& s) {
 }
 
 void helpButton(Session& s) {
+    const std::string& code = s.language->code;
     playwav1(s);
     if (s.ui.windowTitled(helpViewerTitle)) {
-        s.ui.messageBox("terminating request... help program is currently in use.",
-                        "System - Permission Denied", true);
+        s.ui.messageBox(translate(code, "terminating request... help program is currently in use."),
+                        translate(code, "System - Permission Denied"), true);
         return;
     }
     if (!s.ui.openHelp(s.paths.HelpFiler)) {
-        s.ui.messageBox("Help files could not be opened...", "Error - Tallyrope", false);
+        s.ui.messageBox(translate(code, "Help files could not be opened..."),
+                        translate(code, "Error - Tallyrope"), false);
     }
 }
 

@@ -6,13 +6,14 @@
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
 #include "storage/writable_folder.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
 
-const char* const unwritableFolderMessage =
+const char* const unwritableFolderMessage = englishText(
     "Tallyrope cannot create files in its folder, so your scores and the puzzles you add will "
-    "not be kept. Move the game to a folder you can write to.";
+    "not be kept. Move the game to a folder you can write to.");
 
 void showSavedScores(Session& s) {
     loadScores(s.stats, s.paths.ScoreFile);
@@ -26,11 +27,11 @@ void showSavedScores(Session& s) {
 }
 
 bool startUp(Session& s, WindowMaker& windows, const std::vector<std::string>& systemLanguages) {
+    chooseStartingLanguage(s, systemLanguages);
     // Said before anything is played: otherwise scores and added puzzles vanish unnoticed.
     if (!canCreateFilesIn(s.paths.getDrivePath)) {
-        s.ui.messageBox(unwritableFolderMessage, "Tallyrope", true);
+        s.ui.messageBox(translate(s.language->code, unwritableFolderMessage), "Tallyrope", true);
     }
-    chooseStartingLanguage(s, systemLanguages);
     OnLoads(s.paths.LoadsFile, s.paths.WordsFile);
     if (!windows.createWindows()) {
         return false;

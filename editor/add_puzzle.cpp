@@ -2,6 +2,7 @@
 
 #include "state/sounds.h"
 #include "storage/puzzle_file.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -34,7 +35,8 @@ void addPuzzle(Session& s) {
         s.ui.beep();
         return;
     }
-    const Puzzle puzzle{lowerCase(*s.language, phrase), hint.empty() ? "no hint available" : hint};
+    const Puzzle puzzle{lowerCase(*s.language, phrase),
+                        hint.empty() ? translate(s.language->code, "no hint available") : hint};
     if (!ExportWord(s, serialise(puzzle))) {
         s.ui.beep();
         return;

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "state/session.h"
+#include "text/catalogue.h"
 
 namespace tallyrope {
 
 // What the phrase box says when a pass has ended.
-inline const char* const resetMessage = "Resetting Puzzle Viewer...";
+inline const char* const resetMessage = englishText("Resetting Puzzle Viewer...");
 
 // With `doit` 0, shows the next record, opening a pass at the first record when none is open.
 // With `doit` 1, deletes the record on view and ends the pass. A pass ends at a read that

@@ -1,5 +1,6 @@
 #include "editor/viewer.h"
 
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -19,10 +20,11 @@ void PuzClicked(Viewer& viewer) {
     }
 }
 
-void abortViewing(Viewer& viewer, Ui& ui) {
+void abortViewing(Viewer& viewer, Ui& ui, const Language& language) {
     PuzClicked(viewer);
     if (puzzleOnView(viewer)) {
-        ui.setText(Window::AddPuzzles, id::hEditWord, "Puzzle viewing aborted...");
+        ui.setText(Window::AddPuzzles, id::hEditWord,
+                   translate(language.code, "Puzzle viewing aborted..."));
         ui.setText(Window::AddPuzzles, id::hEditHint, "");
         viewer.test1.clear();
         viewer.test2.clear();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "state/viewer.h"
+#include "text/language.h"
 #include "ui/ui.h"
 
 namespace tallyrope {
@@ -9,7 +10,8 @@ namespace tallyrope {
 // Ends the pass when a stored puzzle's hint is on view.
 void PuzClicked(Viewer& viewer);
 
-// New Game's abort step: ends a pass that shows a stored puzzle and says so in the phrase box.
-void abortViewing(Viewer& viewer, Ui& ui);
+// New Game's abort step: ends a pass that shows a stored puzzle and says so in the phrase box,
+// in `language`.
+void abortViewing(Viewer& viewer, Ui& ui, const Language& language);
 
 } // namespace tallyrope

@@ -3,6 +3,7 @@
 #include "editor/flipthru.h"
 #include "state/sounds.h"
 #include "storage/puzzle_file.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -27,7 +28,8 @@ void reviewNext(Session& s) {
         s.ui.beep();
     }
     if (!v.EndofFile.empty()) {
-        s.ui.setText(Window::AddPuzzles, id::hEditWord, v.EndofFile);
+        s.ui.setText(Window::AddPuzzles, id::hEditWord,
+                     translate(s.language->code, v.EndofFile.c_str()));
         v.EndofFile.clear();
     }
 }

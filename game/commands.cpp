@@ -5,6 +5,7 @@
 #include "game/round.h"
 #include "game/scoring.h"
 #include "state/sounds.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
@@ -42,9 +43,11 @@ void newGame(Session& s) {
     s.ui.setText(Window::Main, id::hGiveHint, g.grabhint);
     s.ui.emptyEdit(Window::Main, id::hSolveMe);
     if (g.solveword.empty()) {
-        s.ui.setText(Window::Main, id::hPuzzler,
-                     "ERROR! NO PUZZLE PHRASES - DATABASE/FILE APPEARS TO BE MISSING");
-        s.ui.setText(Window::Main, id::hGiveHint, "No data");
+        const std::string& code = s.language->code;
+        s.ui.setText(
+            Window::Main, id::hPuzzler,
+            translate(code, "ERROR! NO PUZZLE PHRASES - DATABASE/FILE APPEARS TO BE MISSING"));
+        s.ui.setText(Window::Main, id::hGiveHint, translate(code, "No data"));
     }
 }
 

@@ -15,9 +15,9 @@ native=(cmake make g++ libgtest-dev pkg-config libsdl2-dev libsdl2-mixer-dev lib
     hunspell-nl xvfb xfonts-base gettext)
 # The cross-built program and its test driver (GoogleTest's sources, built with MinGW); Wine on
 # a virtual display to run them; xwd, ImageMagick and xdotool for screenshots; zip for the
-# distribution; Liberation Mono stands in for Courier New under Wine.
+# distribution; Liberation Mono stands in for Courier New under Wine; gettext for the catalogues.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb x11-apps
-    imagemagick xdotool zip fonts-liberation2)
+    imagemagick xdotool zip fonts-liberation2 gettext)
 # The core's benchmark, and GNU time for the puzzle tool's peak memory; for the Linux program's
 # quit and idle costs a virtual display, xdotool to click, and PulseAudio with a null sink.
 bench=(libbenchmark-dev time xvfb xdotool pulseaudio)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The catalogues of the texts (po/): each language's catalogue holds every English text that
-# the sources offer for translation, each one translated and none fuzzy, and msgfmt takes it.
+# the sources offer for translation (scripts/texts-template.sh), each one translated and none
+# fuzzy, and msgfmt takes it.
 # Usage: catalogues_test.sh SOURCE_DIR
 set -euo pipefail
 
@@ -9,7 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$source_dir"
 
-xgettext -L Desktop --omit-header -o "$scratch/texts.pot" packaging/tallyrope.desktop.in
+scripts/texts-template.sh "$scratch/texts.pot"
 failed=0
 for language in $(cat po/LINGUAS); do
     catalogue=po/$language.po

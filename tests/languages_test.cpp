@@ -7,6 +7,7 @@
 #include "app/routing.h"
 #include "app/start_up.h"
 #include "storage/puzzle_store.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 #include <gtest/gtest.h>
@@ -161,13 +162,17 @@ TEST(LanguageSwitch, EachLanguageKeepsItsOwnStoreAndTheScoresStayOneSet) {
     EXPECT_TRUE(tileShown(t, '\xD6'));
     EXPECT_EQ(t.stats.pscoreone, 120);
 
-    // A puzzle added now is German; the next start is in German whatever the system says.
+    // A puzzle added now is German, and so is the hint given for one without; the next start is
+    // in German whatever the system says.
     t.ui.type(Window::AddPuzzles, id::hEditWord, "\xC4PFEL");
     t.ui.type(Window::AddPuzzles, id::hEditHint, "Obst");
     t.session.settings.ConsoleUse = 0;
     t.press(id::hAddPuzzle);
-    EXPECT_EQ(readBytes(folder + "TRData-de.dat"),
-              "erst;x:guten tag;Gru\xDF:letzt;x:\xE4pfel;Obst:");
+    t.ui.type(Window::AddPuzzles, id::hEditWord, "TEE");
+    t.press(id::hAddPuzzle);
+    const std::string added =
+        "erst;x:guten tag;Gru\xDF:letzt;x:\xE4pfel;Obst:tee;kein Hinweis vorhanden:";
+    EXPECT_EQ(readBytes(folder + "TRData-de.dat"), added);
     saveOnQuit(t.session);
 
     RecordingUi ui;
@@ -179,10 +184,33 @@ TEST(LanguageSwitch, EachLanguageKeepsItsOwnStoreAndTheScoresStayOneSet) {
     } maker;
     ASSERT_TRUE(startUp(next, maker, {"fr-FR"}));
     EXPECT_EQ(next.language->code, "de");
-    EXPECT_EQ(readBytes(folder + "TRData-de.dat"),
-              "erst;x:guten tag;Gru\xDF:letzt;x:\xE4pfel;Obst:");
+    EXPECT_EQ(readBytes(folder + "TRData-de.dat"), added);
     EXPECT_EQ(readBytes(folder + "TRData.dat"), "Data purged...");
     EXPECT_TRUE(ui.visible(id::letterTile(tileIndex('\xC4'))));
+}
+
+// \xE4 is ä, \xE9 é, and \xA0 the no-break space French puts before a colon.
+TEST(Catalogues, TextsComeInTheCodePageWithEachLanguagesPluralsAndTheirValuesInPlace) {
+    EXPECT_STREQ(translate("de", "New Puzzle"), "Neues R\xE4tsel");
+    EXPECT_STREQ(translate("fr", "Solve: type the whole phrase"),
+                 "R\xE9soudre\xA0: tapez toute la phrase");
+    EXPECT_STREQ(translate("en", "New Puzzle"), "New Puzzle");
+    EXPECT_STREQ(translate("de", "A text of no catalogue"), "A text of no catalogue");
+
+    const auto missesLeft = [](const char* code, long count) {
+        return std::string(translatePlural(code, "%d miss left.", "%d misses left.", count));
+    };
+    EXPECT_EQ(missesLeft("de", 1), "Noch %d Fehlversuch.");
+    EXPECT_EQ(missesLeft("de", 0), "Noch %d Fehlversuche.");
+    EXPECT_EQ(missesLeft("fr", 0), "Il vous reste %d erreur.") << "French counts 0 as one";
+    EXPECT_EQ(missesLeft("fr", 2), "Il vous reste %d erreurs.");
+    EXPECT_EQ(missesLeft("en", 0), "%d misses left.");
+
+    EXPECT_EQ(withValues(translatePlural("de", "%1$s is in the phrase once.",
+                                         "%1$s is in the phrase %2$d times.", 3),
+                         {"E", "3"}),
+              "E kommt 3-mal vor.");
+    EXPECT_EQ(withValues("100%% of %2$s, %1$s", {"a", "b"}), "100% of b, a");
 }
 
 TEST(LanguageSwitch, TheLanguageButtonOffersTheLanguagesAndAnUnknownChoiceChangesNothing) {

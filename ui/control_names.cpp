@@ -1,55 +1,65 @@
 #include "ui/control_names.h"
 
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 
 namespace tallyrope {
 
-const char* controlName(int id, bool soundOn) {
+namespace {
+
+const char* englishName(int id, bool soundOn) {
     switch (id) {
     case id::hPlayerOne:
-        return "1 Player";
+        return englishText("1 Player");
     case id::hPlayerTwo:
-        return "2 Player";
+        return englishText("2 Player");
     case id::hResetStats:
-        return "Reset Stats";
+        return englishText("Reset Stats");
     case id::hAudioCntl:
-        return soundOn ? "Sound on" : "Sound off";
+        return soundOn ? englishText("Sound on") : englishText("Sound off");
     case id::hSkillCntl:
-        return "Skill";
+        return englishText("Skill");
     case id::hNewGame:
-        return "New Puzzle";
+        return englishText("New Puzzle");
     case id::hShowWord:
-        return "Solution";
+        return englishText("Solution");
     case id::hMinimize:
-        return "Minimize";
+        return englishText("Minimize");
     case id::hHelpMe:
-        return "Help";
+        return englishText("Help");
     case id::hQuitGame:
-        return "Quit";
+        return englishText("Quit");
     case id::hPuzzled:
-        return "Solve Puzzle";
+        return englishText("Solve Puzzle");
     case id::hMsgOkBut:
-        return "OK";
+        return englishText("OK");
     case id::hConsole:
-        return "Puzzle console";
+        return englishText("Puzzle console");
     case id::hAddPuzzle:
-        return "Add Puzzle";
+        return englishText("Add Puzzle");
     case id::hDelSelect:
-        return "Del";
+        return englishText("Del");
     case id::hViewNext:
-        return "Review";
+        return englishText("Review");
     case id::hNoCon:
-        return "Close console";
+        return englishText("Close console");
     case id::hSolveMe:
-        return "Solve: type the whole phrase";
+        return englishText("Solve: type the whole phrase");
     case id::hEditWord:
-        return "Phrase";
+        return englishText("Phrase");
     case id::hEditHint:
-        return "Hint";
+        return englishText("Hint");
     case id::hLanguage:
-        return "Language";
+        return englishText("Language");
     }
     return "";
+}
+
+} // namespace
+
+const char* controlName(int id, bool soundOn, const std::string& code) {
+    const char* english = englishName(id, soundOn);
+    return *english == 0 ? english : translate(code, english);
 }
 
 } // namespace tallyrope

@@ -3,10 +3,12 @@
 // nothing draws; the page gives each its accessible name.
 #pragma once
 
+#include <string>
+
 namespace tallyrope {
 
-// The name of control `id`; the sound button's says whether sound is on. Empty for a control
-// without one.
-const char* controlName(int id, bool soundOn);
+// The name of control `id` in the language of `code`; the sound button's says whether sound is
+// on. Empty for a control without one.
+const char* controlName(int id, bool soundOn, const std::string& code);
 
 } // namespace tallyrope

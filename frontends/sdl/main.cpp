@@ -1,9 +1,12 @@
 // The Linux program's entry point.
+#include "app/language_choice.h"
 #include "app/routing.h"
+#include "frontends/sdl/code_page.h"
 #include "frontends/sdl/data_folder.h"
 #include "frontends/sdl/folder_lock.h"
 #include "frontends/sdl/options.h"
 #include "frontends/sdl/program.h"
+#include "text/catalogue.h"
 
 #include <SDL.h>
 #include <pthread.h>
@@ -78,14 +81,18 @@ int main(int argc, char** argv) {
     const std::string program = programFolder();
     const std::string data = chooseDataFolder(options.dataFolder, program,
                                               std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    // Told in the language the game would start in.
+    const std::string code =
+        startingLanguage(Paths::inFolder(data).LanguageFile, systemLanguages()).code;
     if (!makeDataFolder(data)) {
-        tell("Tallyrope cannot make its folder " + data);
+        tell(withValues(toUtf8(translate(code, "Tallyrope cannot make its folder %s")), {data}));
         return 1;
     }
     // Taken before any file is touched: the running copy owns them.
     std::optional<FolderLock> lock(std::in_place, data);
     if (!lock->taken()) {
-        tell("Tallyrope is already running from this folder:\n" + data);
+        tell(withValues(
+            toUtf8(translate(code, "Tallyrope is already running from this folder:\n%s")), {data}));
         return 0;
     }
     // Not before: the boxes above must still end at Ctrl+C, a kill or the session's end.

@@ -75,8 +75,8 @@ class SdlWindowMaker final : public WindowMaker {
     FrontEnd& frontEnd_;
 };
 
-// The languages of the desktop session in the player's order, as SDL reads them from LANGUAGE,
-// LC_ALL, LC_MESSAGES and LANG: "fr-FR".
+} // namespace
+
 std::vector<std::string> systemLanguages() {
     std::vector<std::string> names;
     SDL_Locale* locales = SDL_GetPreferredLocales();
@@ -88,8 +88,6 @@ std::vector<std::string> systemLanguages() {
     SDL_free(locales);
     return names;
 }
-
-} // namespace
 
 Program::Program(const std::string& dataFolder, const std::string& guide,
                  const std::string& scaleOption, UsableBounds usableBounds)

@@ -9,6 +9,10 @@
 
 namespace tallyrope {
 
+// The languages of the desktop session in the player's order, as SDL reads them from LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG, with or without SDL started: "fr-FR".
+std::vector<std::string> systemLanguages();
+
 class Program {
   public:
     // The data files live in `dataFolder` (ending with '/'); `guide` is the help's first page;

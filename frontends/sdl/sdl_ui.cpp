@@ -3,6 +3,7 @@
 #include "frontends/sdl/code_page.h"
 #include "frontends/sdl/fonts.h"
 #include "frontends/sdl/sound_player.h"
+#include "text/catalogue.h"
 #include "text/languages.h"
 
 #include <SDL_ttf.h>
@@ -247,11 +248,14 @@ void SdlUi::offerLanguages(const std::string& current) {
             offered[i].code == current ? SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT : 0;
         buttons.push_back({flags, static_cast<int>(i), names[i].c_str()});
     }
-    buttons.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, -1, "Cancel"});
+    const std::string cancel = toUtf8(translate(current, "Cancel"));
+    const std::string question =
+        toUtf8(translate(current, "The language of the puzzles and the letters:"));
+    buttons.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, -1, cancel.c_str()});
     const SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
                                  handle(Window::Main),
                                  "Tallyrope",
-                                 "The language of the puzzles and the letters:",
+                                 question.c_str(),
                                  static_cast<int>(buttons.size()),
                                  buttons.data(),
                                  nullptr};

@@ -14,6 +14,7 @@
 #include "storage/text_file.h"
 #include "ui/control_ids.h"
 #include "ui/control_names.h"
+#include "ui/control_table.h"
 
 #include <emscripten/emscripten.h>
 
@@ -77,16 +78,23 @@ std::vector<std::string> browserLanguages() {
     return names;
 }
 
-void tellLanguage(const Language& language) {
+void tellLanguage(const Language& language, bool soundOn) {
     if (&language != languageTold) {
         languageTold = &language;
+        for (const ControlRow& row : controlTable()) {
+            const std::string name = controlName(row.id, soundOn, language.code);
+            if (!name.empty()) {
+                tr_page_nameControl(row.id, name.data(), static_cast<int>(name.size()));
+            }
+        }
         tr_page_languageInPlay(languageIndex(language), language.tiles.data(),
                                static_cast<int>(language.tiles.size()));
     }
 }
 
-void tellSoundSwitch(bool on) {
-    tr_page_soundSwitch(on ? 1 : 0, controlName(id::hAudioCntl, on));
+void tellSoundSwitch(bool on, const Language& language) {
+    const std::string name = controlName(id::hAudioCntl, on, language.code);
+    tr_page_soundSwitch(on ? 1 : 0, name.data(), static_cast<int>(name.size()));
 }
 
 template <typename Step> void reported(Step step) {
@@ -102,10 +110,10 @@ template <typename Step> void reported(Step step) {
         const bool ended = before.inPlay && left < 0;
         tr_page_announce(sentence.data(), static_cast<int>(sentence.size()), ended ? 1 : 0);
     }
-    tellSoundSwitch(s.settings.soundOn());
+    tellLanguage(*s.language, s.settings.soundOn());
+    tellSoundSwitch(s.settings.soundOn(), *s.language);
     tr_page_playerChosen(s.game.playertype);
     tr_page_roundState(left);
-    tellLanguage(*s.language);
 }
 
 Window windowOf(int number) {
@@ -132,10 +140,10 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     languageTold = nullptr;
     PageWindowMaker windows(run->ui);
     const bool started = startUp(run->session, windows, browserLanguages());
-    tellSoundSwitch(true);
+    tellLanguage(*run->session.language, true);
+    tellSoundSwitch(true, *run->session.language);
     tr_page_playerChosen(run->session.game.playertype);
     tr_page_roundState(missesLeft(run->session.game));
-    tellLanguage(*run->session.language);
     return started ? 1 : 0;
 }
 

@@ -1,6 +1,7 @@
 #include "frontends/web/outcome.h"
 
 #include "game/round.h"
+#include "text/catalogue.h"
 
 #include <algorithm>
 
@@ -11,14 +12,16 @@ namespace {
 // Seven figure stages lose a round.
 constexpr std::int32_t lostStage = 7;
 
-std::string missesLeftSentence(std::int32_t numwrong) {
+std::string missesLeftSentence(const std::string& code, std::int32_t numwrong) {
     const std::int32_t left = lostStage - numwrong;
-    return std::to_string(left) + (left == 1 ? " miss left." : " misses left.");
+    return withValues(translatePlural(code, "%d miss left.", "%d misses left.", left),
+                      {std::to_string(left)});
 }
 
-std::string found(char letter, long count) {
-    const std::string times = count == 1 ? "once." : std::to_string(count) + " times.";
-    return std::string(1, letter) + " is in the phrase " + times;
+std::string found(const std::string& code, char letter, long count) {
+    return withValues(translatePlural(code, "%1$s is in the phrase once.",
+                                      "%1$s is in the phrase %2$d times.", count),
+                      {std::string(1, letter), std::to_string(count)});
 }
 
 } // namespace
@@ -37,11 +40,12 @@ std::string outcomeSentence(const RoundMoment& before, const Game& game, const S
     if (!before.inPlay) {
         return {};
     }
+    const std::string& code = language.code;
     if (!roundInPlay(game)) {
         if (wrappingAdd(stats.plossone, stats.plosstwo) != before.losses) {
-            return "You lost. Press Solution to see the phrase.";
+            return translate(code, "You lost. Press Solution to see the phrase.");
         }
-        return "You won! The phrase was " + game.solveword + ".";
+        return withValues(translate(code, "You won! The phrase was %s."), {game.solveword});
     }
     for (int k = 0; k < tileCount; ++k) {
         if (before.KillLet[k] == 0 && game.KillLet[k] != 0) {
@@ -49,13 +53,14 @@ std::string outcomeSentence(const RoundMoment& before, const Game& game, const S
             const char letter = tileSet[k];
             const std::string tiles = folded(language, game.solveword);
             const long count = std::count(tiles.begin(), tiles.end(), letter);
-            return count == 0
-                       ? "No " + std::string(1, letter) + ". " + missesLeftSentence(game.numwrong)
-                       : found(letter, count);
+            return count == 0 ? withValues(translate(code, "No %s."), {std::string(1, letter)}) +
+                                    " " + missesLeftSentence(code, game.numwrong)
+                              : found(code, letter, count);
         }
     }
     if (game.numwrong != before.numwrong && game.usedletters.size() > before.usedLength) {
-        return "Wrong phrase. " + missesLeftSentence(game.numwrong);
+        return std::string(translate(code, "Wrong phrase.")) + " " +
+               missesLeftSentence(code, game.numwrong);
     }
     return {};
 }

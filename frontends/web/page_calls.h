@@ -6,7 +6,9 @@ extern "C" {
 void tr_page_makeWindow(int window, int background, int width, int height, int left, int top);
 void tr_page_makeControl(int id, int kind, int window, int x, int y, int width, int height,
                          int visible, int bitmap, int pressedBitmap, int font, const char* text,
-                         int textLength, int textLimit, const char* name);
+                         int textLength, int textLimit);
+// What a screen reader calls control `id`, in the language in play.
+void tr_page_nameControl(int id, const char* name, int nameLength);
 void tr_page_setText(int id, const char* text, int length);
 int tr_page_textLength(int id);
 // Copies the box's text into `buffer`, which holds tr_page_textLength bytes.
@@ -26,7 +28,7 @@ void tr_page_endRun();
 // Tells screen readers through the live region; `ended` when the guess ended the round.
 void tr_page_announce(const char* text, int length, int ended);
 // The sound button's state and the name a screen reader gives it.
-void tr_page_soundSwitch(int on, const char* name);
+void tr_page_soundSwitch(int on, const char* name, int nameLength);
 // The player credited with the round: 1 or 2.
 void tr_page_playerChosen(int player);
 // The misses the round in play still allows; -1 between rounds.
@@ -36,7 +38,8 @@ void tr_page_roundState(int missesLeft);
 char* tr_page_systemLanguages();
 // Language `index` of those the game ships, by its code and its name.
 void tr_page_addLanguage(int index, const char* code, const char* name, int nameLength);
-// The language in play, and its ledge's tiles in their order.
+// The language in play, and its ledge's tiles in their order; the controls have just been named
+// in it.
 void tr_page_languageInPlay(int index, const char* tiles, int tilesLength);
 // The language button was pressed: the page offers the languages, the one in play marked, and
 // hands the choice to tr_chooseLanguage.

@@ -5,13 +5,15 @@ mergeInto(LibraryManager.library, {
         Module.page.makeWindow(window, background, width, height, left, top);
     },
     tr_page_makeControl: function (id, kind, window, x, y, width, height, visible, bitmap,
-        pressedBitmap, font, text, textLength, textLimit, name) {
+        pressedBitmap, font, text, textLength, textLimit) {
         Module.page.makeControl({
             id: id, kind: kind, window: window, x: x, y: y, width: width, height: height,
             visible: visible !== 0, bitmap: bitmap, pressedBitmap: pressedBitmap, font: font,
             text: HEAPU8.slice(text, text + textLength), textLimit: textLimit,
-            name: UTF8ToString(name),
         });
+    },
+    tr_page_nameControl: function (id, name, nameLength) {
+        Module.page.nameControl(id, HEAPU8.slice(name, name + nameLength));
     },
     tr_page_setText: function (id, text, length) {
         Module.page.setText(id, HEAPU8.slice(text, text + length));
@@ -59,8 +61,8 @@ mergeInto(LibraryManager.library, {
     tr_page_announce: function (text, length, ended) {
         Module.page.announce(HEAPU8.slice(text, text + length), ended !== 0);
     },
-    tr_page_soundSwitch: function (on, name) {
-        Module.page.soundSwitch(on !== 0, UTF8ToString(name));
+    tr_page_soundSwitch: function (on, name, nameLength) {
+        Module.page.soundSwitch(on !== 0, HEAPU8.slice(name, name + nameLength));
     },
     tr_page_playerChosen: function (player) {
         Module.page.playerChosen(player);

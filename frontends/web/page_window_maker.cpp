@@ -1,7 +1,6 @@
 #include "frontends/web/page_window_maker.h"
 
 #include "frontends/web/page_calls.h"
-#include "ui/control_names.h"
 #include "ui/control_table.h"
 #include "ui/window_table.h"
 
@@ -17,11 +16,11 @@ bool PageWindowMaker::createWindows() {
     }
     for (const ControlRow& row : controlTable()) {
         const Rect shown = shownRect(row);
-        tr_page_makeControl(
-            row.id, static_cast<int>(row.kind), static_cast<int>(row.parent), shown.left, shown.top,
-            shown.right - shown.left, shown.bottom - shown.top, row.visible ? 1 : 0, row.bitmap,
-            row.pressedBitmap, static_cast<int>(row.font), row.text,
-            static_cast<int>(std::strlen(row.text)), row.textLimit, controlName(row.id, true));
+        tr_page_makeControl(row.id, static_cast<int>(row.kind), static_cast<int>(row.parent),
+                            shown.left, shown.top, shown.right - shown.left,
+                            shown.bottom - shown.top, row.visible ? 1 : 0, row.bitmap,
+                            row.pressedBitmap, static_cast<int>(row.font), row.text,
+                            static_cast<int>(std::strlen(row.text)), row.textLimit);
     }
     return true;
 }

@@ -47,7 +47,8 @@ HWND createControl(FrontEnd& frontEnd, const ControlRow& row) {
     const Rect place = placeOf(frontEnd, row);
     // A button's window text is its name for screen readers; its face is drawn.
     const char* text = row.kind == ControlKind::OwnerDrawnButton
-                           ? controlName(row.id, frontEnd.session.settings.soundOn())
+                           ? controlName(row.id, frontEnd.session.settings.soundOn(),
+                                         frontEnd.session.language->code)
                            : "";
     return CreateWindowExA(
         0, kind.className, text, WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top,
@@ -146,9 +147,14 @@ void layOutControls(FrontEnd& frontEnd, Window window) {
     }
 }
 
-void nameSoundButton(FrontEnd& frontEnd) {
-    SetWindowTextA(frontEnd.ui.control(id::hAudioCntl),
-                   controlName(id::hAudioCntl, frontEnd.session.settings.soundOn()));
+void nameButtons(FrontEnd& frontEnd) {
+    const Session& session = frontEnd.session;
+    for (const ControlRow& row : controlTable()) {
+        if (row.kind == ControlKind::OwnerDrawnButton) {
+            SetWindowTextA(frontEnd.ui.control(row.id),
+                           controlName(row.id, session.settings.soundOn(), session.language->code));
+        }
+    }
 }
 
 } // namespace tallyrope

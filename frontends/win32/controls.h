@@ -13,7 +13,8 @@ void createControls(FrontEnd& frontEnd);
 // made anew; their texts, visibility and focus stay.
 void layOutControls(FrontEnd& frontEnd, Window window);
 
-// The sound button's name follows the switch.
-void nameSoundButton(FrontEnd& frontEnd);
+// Names every button again, in the language in play: after the sound switch, whose button's
+// name follows it, and after a change of language.
+void nameButtons(FrontEnd& frontEnd);
 
 } // namespace tallyrope

@@ -49,13 +49,14 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
         // The quit button destroys the window: nothing more may be done with it.
         if (runCommand(frontEnd.session, LOWORD(wParam))) {
             if (LOWORD(wParam) == id::hAudioCntl) {
-                nameSoundButton(frontEnd);
+                nameButtons(frontEnd);
             }
             return 0;
         }
         if (const int item = LOWORD(wParam) - firstLanguageCommand;
             item >= 0 && item < static_cast<int>(languages().size())) {
             chooseLanguage(frontEnd.session, languages()[static_cast<std::size_t>(item)].code);
+            nameButtons(frontEnd);
             return 0;
         }
         break;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tallyrope::testing {
 namespace {
 
@@ -111,15 +113,23 @@ TEST(Help, OpensTheGuideOnceAndAgainAfterItWasClosed) {
     EXPECT_TRUE(waitUntil([] { return FindWindowA(nullptr, "Tallyrope Guide") == nullptr; }));
 }
 
+// In Spanish the box says it in Spanish.
 TEST(Help, AMissingHelpFileGetsTheErrorBox) {
-    GameCopy game;
-    ASSERT_TRUE(game.start());
-    game.post(id::hHelpMe);
-    HWND box = waitForBox("Error - Tallyrope");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(boxText(box), "Help files could not be opened...");
-    closeBox(box);
-    EXPECT_TRUE(game.running());
+    for (const auto& [language, text] :
+         {std::pair{"en", "Help files could not be opened..."},
+          std::pair{"es", "No se pudieron abrir los archivos de ayuda..."}}) {
+        SCOPED_TRACE(language);
+        Files files = usualFiles();
+        files["TRLanguage.dat"] = std::string("Language= ") + language + "\r\n";
+        GameCopy game(files);
+        ASSERT_TRUE(game.start());
+        game.post(id::hHelpMe);
+        HWND box = waitForBox("Error - Tallyrope");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(boxText(box), text);
+        closeBox(box);
+        EXPECT_TRUE(game.running());
+    }
 }
 
 } // namespace

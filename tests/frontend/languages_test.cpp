@@ -67,9 +67,13 @@ TEST(Languages, SpanishChosenFromTheMenuKeepsTheScoresAndEachLanguagesPuzzles) {
     GameCopy game(files);
     ASSERT_TRUE(game.start());
     EXPECT_FALSE(game.visible(tileOf('\xD1')));
+    EXPECT_EQ(game.text(id::hNewGame), "New Puzzle");
     const int spanish = languageIndex(*findLanguage("es"));
     game.send(game.window(Window::Main), WM_COMMAND, firstLanguageCommand + spanish);
     EXPECT_EQ(game.text(id::hPuzzler), " _ _ _ _") << "a round in Spanish at once";
+    // What a screen reader calls the buttons follows at once.
+    EXPECT_EQ(game.text(id::hNewGame), "Nuevo acertijo");
+    EXPECT_EQ(game.text(id::hAudioCntl), "Sonido activado");
     EXPECT_EQ(game.text(id::hGiveHint), "Chico");
     EXPECT_TRUE(game.visible(tileOf('\xD1')));
     EXPECT_EQ(game.text(id::hPOneScore), "120");

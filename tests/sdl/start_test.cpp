@@ -204,6 +204,11 @@ TEST_F(ProgramStart, WithoutADisplayTheStartsMessagesArePrinted) {
     const std::string underAFile = data.path("file") + "/games/";
     EXPECT_EQ(told({}, underAFile),
               std::make_pair("Tallyrope cannot make its folder " + underAFile + "\n", 1));
+    // In the desktop's language, in UTF-8.
+    EXPECT_EQ(told({"LANG=es_ES.UTF-8"}, data.prefix()),
+              std::make_pair("Tallyrope ya se est\u00e1 ejecutando desde esta carpeta:\n" +
+                                 data.prefix() + "\n",
+                             0));
 }
 
 TEST_F(ProgramStart, AWaylandSessionWithoutXIsADisplayNotAnUnseenGame) {

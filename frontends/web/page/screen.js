@@ -188,13 +188,9 @@ export class Screen {
     }
 
     elementFor(row) {
-        const name = row.name;
         if (row.kind === kind.button) {
             const button = document.createElement("button");
             button.className = "push";
-            button.setAttribute("aria-label", name);
-            button.dataset.name = name;
-            button.dataset.face = faces.get(row.id) ?? name;
             const up = image(row.bitmap);
             up.className = "up";
             const down = image(row.pressedBitmap);
@@ -218,7 +214,6 @@ export class Screen {
             const input = document.createElement("input");
             input.type = "text";
             input.className = `field ${fontClasses[row.font]}`;
-            input.setAttribute("aria-label", name);
             input.placeholder = placeholders.get(row.id) ?? "";
             input.autocomplete = "off";
             input.spellcheck = false;
@@ -276,9 +271,16 @@ export class Screen {
             element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");
         }
         if (id === missesToLose) {
-            // The touch layout shows the number on the Skill button too.
-            const skill = this.controls.get(skillButton)?.element;
-            skill?.setAttribute("data-face", `${this.controls.get(skillButton).row.name} ${shown}`);
+            this.showSkillFace();
+        }
+    }
+
+    // The touch layout shows the number of misses to lose on the Skill button too.
+    showSkillFace() {
+        const skill = this.controls.get(skillButton)?.element;
+        const misses = this.controls.get(missesToLose)?.element;
+        if (skill?.dataset.name !== undefined && misses !== undefined) {
+            skill.setAttribute("data-face", `${skill.dataset.name} ${misses.textContent}`);
         }
     }
 
@@ -444,9 +446,23 @@ export class Screen {
         }
     }
 
-    soundSwitch(on, name) {
+    // Named in the language in play, before the page is told the language.
+    nameControl(id, bytes) {
+        const element = this.controls.get(id)?.element;
+        const name = fromBytes(bytes);
+        element?.setAttribute("aria-label", name);
+        if (element?.classList.contains("push")) {
+            element.dataset.name = name;
+            element.dataset.face = faces.get(id) ?? name;
+        }
+        if (id === skillButton) {
+            this.showSkillFace();
+        }
+    }
+
+    soundSwitch(on, nameBytes) {
         const button = this.controls.get(soundButton)?.element;
-        button?.setAttribute("aria-label", name);
+        button?.setAttribute("aria-label", fromBytes(nameBytes));
         button?.setAttribute("data-face", soundFace(on));
         button?.setAttribute("data-on", String(on));
     }

@@ -69,7 +69,7 @@ test("a browser that prefers German gets the page in German and only the German 
     assert.equal(await readFile(page, "TRLanguage.dat"), null, "the browser's, not a choice");
     assert.equal(
         await page.$eval("#c6700", (button) => button.getAttribute("aria-label")),
-        "Language: Deutsch",
+        "Sprache: Deutsch",
     );
 });
 

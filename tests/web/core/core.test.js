@@ -97,6 +97,24 @@ describe("a round in the browser build", () => {
         assert.deepEqual(page.missesLeft, [-1, 7, 7, 6, 5, 4, 3, 2, 1, -1]);
     });
 
+    test("in French the outcomes and the controls' names are French", async () => {
+        const { page, module } = started(await gameWith({
+            ...seeded, "TRLanguage.dat": "Language= fr\r\n", "TRData-fr.dat": "\u00e9t\u00e9;Saison:",
+        }));
+        assert.equal(page.names.get(newPuzzle), "Nouvelle \u00e9nigme");
+        module._tr_runCommand(soundButton);
+        assert.equal(page.names.get(soundButton), "Son coup\u00e9");
+        module._tr_runCommand(newPuzzle);
+        for (const key of "EQT") {
+            module._tr_letterKey(key.charCodeAt(0));
+        }
+        assert.deepEqual(page.announced, [
+            "E appara\u00eet 2 fois.",
+            "Pas de Q. Il vous reste 6 erreurs.",
+            "Gagn\u00e9\u00a0! La phrase \u00e9tait \u00c9T\u00c9.",
+        ]);
+    });
+
     test("hard skill, chosen before the first miss, is no miss: the fifth miss loses", async () => {
         const { page, module } = started(
             await gameWith({ ...seeded, "TRData.dat": "TOO GOOD;Praise:" }));

@@ -24,6 +24,7 @@ export class FakePage {
         this.inPlay = null; // the language in play: its code and its tiles
         this.offered = [];
         this.texts = new Map();
+        this.names = new Map(); // what a screen reader calls each control
         this.announced = [];
         // The sentences that ended a round, and the misses left after each step.
         this.roundEndings = [];
@@ -73,8 +74,12 @@ export class FakePage {
     roundState(missesLeft) {
         this.missesLeft.push(missesLeft);
     }
-    soundSwitch(on) {
+    nameControl(id, name) {
+        this.names.set(id, text(name));
+    }
+    soundSwitch(on, name) {
         this.soundOn = on;
+        this.names.set(3250, text(name));
     }
     playerChosen(player) {
         this.player = player;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the template of the catalogues (po/*.po): every English text that the sources offer for
-# translation. C++ marks its texts with translate, translatePlural and englishText; the menu
-# entry is packaging/tallyrope.desktop.in.
+# translation. C++ marks its texts with translate, translatePlural and englishText, the page's
+# JavaScript with translated, translatedWith and englishText; the menu entry is
+# packaging/tallyrope.desktop.in.
 # Usage: scripts/texts-template.sh OUTPUT.pot   (from anywhere)
 set -euo pipefail
 
@@ -15,5 +16,10 @@ git ls-files -- app game editor state storage text ui frontends tools/screenshot
 xgettext -L C++ --from-code=UTF-8 --omit-header --no-wrap --add-location=file --sort-by-file \
     --keyword= --keyword=translate:2 --keyword=translatePlural:2,3 --keyword=englishText:1 \
     -f "$scratch/sources" -o "$scratch/code.pot"
+git ls-files -- frontends/web/page | grep -E '\.js$' >"$scratch/scripts"
+xgettext -L JavaScript --from-code=UTF-8 --no-wrap --add-location=file \
+    --keyword= --keyword=translated:1 --keyword=translatedWith:1 --keyword=englishText:1 \
+    -f "$scratch/scripts" -o "$scratch/page.pot"
 xgettext -L Desktop --omit-header --no-wrap --add-location=file -o "$scratch/desktop.pot" packaging/tallyrope.desktop.in
-msgcat --use-first --no-wrap "$scratch/desktop.pot" "$scratch/code.pot" -o "$output"
+msgcat --use-first --no-wrap "$scratch/desktop.pot" "$scratch/code.pot" "$scratch/page.pot" \
+    -o "$output"

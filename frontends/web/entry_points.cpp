@@ -12,6 +12,7 @@
 #include "frontends/web/web_ui.h"
 #include "storage/puzzle_store.h"
 #include "storage/text_file.h"
+#include "text/catalogue.h"
 #include "ui/control_ids.h"
 #include "ui/control_names.h"
 #include "ui/control_table.h"
@@ -37,8 +38,8 @@ constexpr char exportFolder[] = "/export/";
 constexpr char guidePage[] = "help/pages/welcome.html";
 
 const char* const refusedImport =
-    "This file is neither a Tallyrope puzzle store (OnLoad.dat) nor a puzzle database "
-    "(TRData.dat). Nothing was changed.";
+    englishText("This file is neither a Tallyrope puzzle store (OnLoad.dat) nor a puzzle database "
+                "(TRData.dat). Nothing was changed.");
 
 // What tr_checkImport finds in the imported file.
 enum ImportKind { refused = 0, puzzles = 1, consoleLocks = 2 };
@@ -147,6 +148,11 @@ EMSCRIPTEN_KEEPALIVE int tr_start() {
     return started ? 1 : 0;
 }
 
+// The code of the shipped language `index`: "de", "pt_BR".
+EMSCRIPTEN_KEEPALIVE const char* tr_languageCode(int index) {
+    return languages()[static_cast<std::size_t>(index)].code.c_str();
+}
+
 // A file of the shipped language `index` in the data folder: its store, or with `working` its
 // working file, which the page looks for before it fetches the store the game ships.
 EMSCRIPTEN_KEEPALIVE const char* tr_languageFile(int index, int working) {
@@ -223,7 +229,8 @@ EMSCRIPTEN_KEEPALIVE int tr_checkImport() {
         return consoleLocks;
     }
     if (run) {
-        run->ui.messageBox(refusedImport, "Tallyrope", true);
+        run->ui.messageBox(translate(run->session.language->code, refusedImport), "Tallyrope",
+                           true);
     }
     return refused;
 }

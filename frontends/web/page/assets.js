@@ -32,8 +32,8 @@ const pageShell = [
     "main.js",
 ];
 
-// The tiles after Z, and each language's puzzles, are kept once a language that has them is
-// played: a first visit fetches only its own language's.
+// The tiles after Z, and each language's puzzles and texts, are kept once a language that has
+// them is played: a first visit fetches only its own language's.
 export const tilesAfterZ = [6270, 6330, 6390, 6450];
 const keptAtInstall = bitmapIds.filter((id) => !tilesAfterZ.includes(id));
 

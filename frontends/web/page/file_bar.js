@@ -4,6 +4,7 @@
 // browser will not store the files.
 import { confirm, showMessage } from "./dialogs.js";
 import { refusedStorage } from "./files.js";
+import { englishText, translated } from "./texts.js";
 
 // Where the core looks for a file being imported.
 const importFolder = "/import";
@@ -19,14 +20,15 @@ function download(name, bytes) {
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
 
-const notImported = `${refusedStorage} The imported file was not taken; nothing was changed.`;
-const notExported = "Your puzzles and scores could not be exported.";
+const notImported = () =>
+    `${translated(refusedStorage)} ${translated("The imported file was not taken; nothing was changed.")}`;
+const notExported = englishText("Your puzzles and scores could not be exported.");
 
 // Hands over the store of the language in play and TRStats.dat as a quit would leave them,
 // while the round goes on.
 function exportFiles(game, module) {
     if (!game.exportFiles()) {
-        showMessage(notExported, "Tallyrope");
+        showMessage(translated(notExported), "Tallyrope");
         return;
     }
     const store = game.languageFiles(game.languageInPlay()).store;
@@ -65,7 +67,7 @@ async function importChosen(game, files, module, file) {
     if (!replace() || !(await files.flush())) {
         files.restore(saved);
         await files.flush();
-        await showMessage(notImported, "Tallyrope");
+        await showMessage(notImported(), "Tallyrope");
     }
     location.reload();
 }

@@ -3,8 +3,11 @@
 // records IDBFS reads.
 const folder = "/tallyrope";
 
-export const refusedStorage =
-    "This browser would not store your puzzles and scores (its storage may be full or turned off).";
+import { englishText } from "./texts.js";
+
+export const refusedStorage = englishText(
+    "This browser would not store your puzzles and scores (its storage may be full or turned off).",
+);
 
 export class DataFolder {
     // `toldSaving` hears "saving" as a flush begins, then "saved" once the folder is stored, or

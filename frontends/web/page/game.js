@@ -19,6 +19,7 @@ export function gameOf(module, files) {
         chooseLanguage: flushed((index) => module._tr_chooseLanguage(index)),
         // The shipped language the next start is in, by its place.
         startingLanguage: () => module._tr_startingLanguage(),
+        languageCode: (index) => module.UTF8ToString(module._tr_languageCode(index)),
         languageInPlay: () => module._tr_languageInPlay(),
         // The store and working file of a shipped language, by its place.
         languageFiles: (index) => ({

@@ -8,19 +8,22 @@ import { DataFolder, refusedStorage } from "./files.js";
 import { gameOf } from "./game.js";
 import { wireInput } from "./input.js";
 import { wireLayout, wireParts } from "./layout.js";
+import { putPageTexts } from "./page_texts.js";
 import { Screen } from "./screen.js";
 import { SoundPlayer } from "./sound.js";
+import { englishText, loadTexts, translated } from "./texts.js";
 
-const alreadyRunning = "Tallyrope is already running in another tab of this browser.";
-const unfetchedLanguage =
-    "The puzzles of this language could not be fetched. Connect to the internet and choose it again.";
+const alreadyRunning = englishText("Tallyrope is already running in another tab of this browser.");
+const unfetchedLanguage = englishText(
+    "The puzzles of this language could not be fetched. Connect to the internet and choose it again.",
+);
 
 // The notice at the end of a run says that the files are saved only once the browser has
 // stored them.
 const endedNotices = {
-    saving: "Tallyrope has ended. Saving your puzzles and scores\u2026",
-    saved: "Tallyrope has ended. Your puzzles and scores are saved.",
-    unsaved: `Tallyrope has ended. ${refusedStorage}`,
+    saving: () => translated("Tallyrope has ended. Saving your puzzles and scores..."),
+    saved: () => translated("Tallyrope has ended. Your puzzles and scores are saved."),
+    unsaved: () => `${translated("Tallyrope has ended.")} ${translated(refusedStorage)}`,
 };
 
 // The tab holds the game until its run has ended and the quit's files are stored, or refused:
@@ -33,7 +36,10 @@ const runOver = new Promise((resolve) => {
 // A write the browser refuses is told at once, and stays told, with Export, until one is
 // stored again.
 const storageTrouble = document.getElementById("storage-trouble");
-storageTrouble.querySelector("p").textContent = `${refusedStorage} Export them to keep them.`;
+function tellStorageTrouble() {
+    storageTrouble.querySelector("p").textContent =
+        `${translated(refusedStorage)} ${translated("Export them to keep them.")}`;
+}
 // The touch layout leaves the notice its height at the foot of the screen, so that it covers
 // no control.
 new ResizeObserver(() =>
@@ -41,8 +47,9 @@ new ResizeObserver(() =>
 ).observe(storageTrouble);
 
 function tellSaving(state) {
-    document.querySelector("#ended p").textContent = endedNotices[state];
+    document.querySelector("#ended p").textContent = endedNotices[state]();
     if (state !== "saving") {
+        tellStorageTrouble();
         storageTrouble.hidden = state === "saved";
         if (!document.getElementById("ended").hidden) {
             letGo();
@@ -139,12 +146,16 @@ async function play() {
     folder = new DataFolder(module, tellSaving);
     await folder.open();
     game = gameOf(module, folder);
-    await folder.seed(game.languageFiles(game.startingLanguage()), firstPuzzles);
+    const starting = game.startingLanguage();
+    await Promise.all([
+        folder.seed(game.languageFiles(starting), firstPuzzles),
+        screen.useTexts(game.languageCode(starting)),
+    ]);
     screen.languageChosen = async (index) => {
         if (await folder.seed(game.languageFiles(index))) {
             game.chooseLanguage(index);
         } else {
-            showMessage(unfetchedLanguage, "Tallyrope");
+            showMessage(translated(unfetchedLanguage), "Tallyrope");
         }
     };
     wireInput(stage, game);
@@ -155,6 +166,8 @@ async function play() {
     addEventListener("pagehide", () => game.sessionEnds());
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
+    putPageTexts();
+    tellStorageTrouble();
     wireParts();
     await drawn(document.getElementById("panel-main"));
     document.getElementById("splash").remove();
@@ -163,10 +176,12 @@ async function play() {
     navigator.serviceWorker?.register("sw.js", { type: "module" }).catch(() => {});
 }
 
-function refuse() {
+async function refuse() {
+    await loadTexts(likely.code);
+    putPageTexts();
     document.getElementById("splash").remove();
     document.getElementById("file-bar").hidden = true;
-    showMessage(alreadyRunning, "Tallyrope");
+    showMessage(translated(alreadyRunning), "Tallyrope");
     signalReady();
 }
 
@@ -175,19 +190,20 @@ function refuse() {
 // they are asked for at once, from the first of the browser's languages the game ships, as the
 // core chooses it (the core decides; a request it does not take is not used). Later visits find
 // them in the service worker's cache.
-function likelyStore() {
+function likelyLanguage() {
     const shipped = document.querySelector('meta[name="tallyrope-stores"]').content.split(" ");
     const stores = new Map(shipped.map((entry) => entry.split(":")));
     const primary = (tag) => tag.split(/[-_]/)[0].toLowerCase();
     for (const wanted of navigator.languages ?? []) {
         const code = [...stores.keys()].find((offered) => primary(offered) === primary(wanted));
         if (code !== undefined) {
-            return stores.get(code);
+            return { code, store: stores.get(code) };
         }
     }
-    return stores.get("en");
+    return { code: "en", store: stores.get("en") };
 }
-const firstStore = likelyStore();
+const likely = likelyLanguage();
+const firstStore = likely.store;
 const firstPuzzles = { store: firstStore, response: fetch(firstStore).catch(() => null) };
 setUpDialogs();
 wireLayout();

@@ -1,14 +1,16 @@
+import { englishText, translated } from "./texts.js";
+
 // The texts whose meaning only the art beside them shows: a screen reader hears this first.
 export const textLabels = new Map([
-    [1690, "Player 1 points"],
-    [1750, "Player 1 wins"],
-    [1810, "Player 1 losses"],
-    [1720, "Player 2 points"],
-    [1780, "Player 2 wins"],
-    [1840, "Player 2 losses"],
-    [4350, "Used letters"],
-    [4400, "Misses to lose"],
-    [1930, "Hint"],
+    [1690, englishText("Player 1 points")],
+    [1750, englishText("Player 1 wins")],
+    [1810, englishText("Player 1 losses")],
+    [1720, englishText("Player 2 points")],
+    [1780, englishText("Player 2 wins")],
+    [1840, englishText("Player 2 losses")],
+    [4350, englishText("Used letters")],
+    [4400, englishText("Misses to lose")],
+    [1930, englishText("Hint")],
 ]);
 
 // What a button's face says in the touch layout where it is not its name.
@@ -17,29 +19,51 @@ export const faces = new Map([
     [4150, "?"],
     [4300, "\u2715"],
     [6200, "\u2715"],
-    [5350, "S/H Con Panel"],
+    [5350, englishText("S/H Con Panel")],
 ]);
 
 // What the touch layout writes after a score, whose meaning the picture's labels give.
 export const units = new Map([
-    [1690, "pts"],
-    [1720, "pts"],
-    [1750, "W"],
-    [1780, "W"],
-    [1810, "L"],
-    [1840, "L"],
+    [1690, englishText("pts")],
+    [1720, englishText("pts")],
+    [1750, englishText("W")],
+    [1780, englishText("W")],
+    [1810, englishText("L")],
+    [1840, englishText("L")],
 ]);
 
 // What an empty box shows in the touch layout, where the picture's labels are not drawn.
 export const placeholders = new Map([
-    [4750, "Type the whole phrase"],
-    [5300, "Puzzle phrase, up to 38 characters"],
-    [5250, "Hint, optional, up to 34 characters"],
+    [4750, englishText("Type the whole phrase")],
+    [5300, englishText("Puzzle phrase, up to 38 characters")],
+    [5250, englishText("Hint, optional, up to 34 characters")],
 ]);
 
 export function soundFace(on) {
-    return on ? "On" : "Off";
+    return translated(on ? englishText("On") : englishText("Off"));
 }
+
+// The captions the desktop pictures draw, which the touch layout writes over its parts, by
+// panel and part.
+export const partCaptions = [
+    {
+        title: englishText("Tallyrope"),
+        used: englishText("Used letters"),
+        misses: englishText("misses to lose"),
+        "player-one": englishText("Player 1"),
+        "player-two": englishText("Player 2"),
+    },
+    {
+        title: englishText("Puzzle console"),
+        "phrase-entry": englishText("Enter Puzzle Phrase (38 char)"),
+        "hint-entry": englishText("Enter Hint (Optional) (34 char)"),
+    },
+];
+// The game's motto beside the title, and the used letters' caption where the tally is narrow.
+export const motto = englishText("a word-guessing game");
+export const shortUsedCaption = englishText("Used");
+// In a round: the misses left, before the number of misses that lose.
+export const missesLeftCaption = englishText("misses left %s of");
 
 // Every letter with a tile, in the order of the tiles' ids: A to Z are 160 + 60 k, the tiles
 // after Z 6300 + 60 k.
@@ -64,7 +88,9 @@ export function spokenPhrase(text) {
     const characters = [];
     for (let i = 1; i < text.length; i += 2) {
         const c = text[i];
-        characters.push(c === "_" ? "blank" : c === " " ? "space" : c);
+        characters.push(
+            c === "_" ? translated("blank") : c === " " ? translated("space") : c,
+        );
     }
     return characters.join(", ");
 }

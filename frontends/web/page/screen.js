@@ -6,7 +6,11 @@ import { chooseFrom, showMessage } from "./dialogs.js";
 import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
+    missesLeftCaption,
+    motto,
+    partCaptions,
     placeholders,
+    shortUsedCaption,
     soundFace,
     spokenPhrase,
     textLabels,
@@ -14,11 +18,19 @@ import {
     units,
 } from "./names.js";
 import { panelParts } from "./parts.js";
+import {
+    englishText,
+    loadTexts,
+    putText,
+    showTextsAgain,
+    translated,
+    translatedWith,
+} from "./texts.js";
 
 const kind = { button: 0, bitmap: 1, noPrefix: 2, simple: 3, centred: 4, edit: 5 };
 const fontClasses = ["font-system", "font-phrase", "font-gui"];
 const panelIds = ["panel-main", "panel-console", "panel-message"];
-const panelNames = ["Tallyrope", "Puzzle console", "Message"];
+const panelNames = [englishText("Tallyrope"), englishText("Puzzle console"), englishText("Message")];
 const maskedPhrase = 1960;
 const firstPhraseLine = 5500;
 const soundButton = 3250;
@@ -137,12 +149,19 @@ export class Screen {
         panel.hidden = true;
         panel.tabIndex = -1;
         panel.setAttribute("role", "group");
-        panel.setAttribute("aria-label", panelNames[window]);
+        putText(panel, "aria-label", panelNames[window]);
         panel.style.setProperty("--width", `${width}px`);
         panel.style.setProperty("--height", `${height}px`);
         panel.style.setProperty("--picture", `url("${bitmapUrl(background)}")`);
         panel.style.zIndex = String(window);
         makeParts(panelParts[window] ?? [], panel, this.partOf);
+        for (const [part, caption] of Object.entries(partCaptions[window] ?? {})) {
+            putText(panel.querySelector(`[data-part="${part}"]`), "data-caption", caption);
+        }
+        if (window === 0) {
+            putText(panel.querySelector('[data-part="title"]'), "data-motto", motto);
+            putText(panel.querySelector('[data-part="used"]'), "data-short-caption", shortUsedCaption);
+        }
         const notes = { 1: ["notes", "console-notes"], 2: ["note", "message-note"] }[window];
         if (notes !== undefined) {
             const [part, template] = notes;
@@ -205,7 +224,7 @@ export class Screen {
             }
             const tile = document.createElement("button");
             tile.className = "tile";
-            tile.setAttribute("aria-label", `Letter ${letter}`);
+            tile.setAttribute("aria-label", translatedWith("Letter %s", letter));
             tile.dataset.letter = letter;
             tile.append(image(row.bitmap));
             return tile;
@@ -214,7 +233,9 @@ export class Screen {
             const input = document.createElement("input");
             input.type = "text";
             input.className = `field ${fontClasses[row.font]}`;
-            input.placeholder = placeholders.get(row.id) ?? "";
+            if (placeholders.has(row.id)) {
+                putText(input, "placeholder", placeholders.get(row.id));
+            }
             input.autocomplete = "off";
             input.spellcheck = false;
             this.editBoxes.manage(input, row);
@@ -226,18 +247,18 @@ export class Screen {
             text.classList.add("centred");
         }
         if (units.has(row.id)) {
-            text.dataset.unit = units.get(row.id);
+            putText(text, "data-unit", units.get(row.id));
         }
         if (units.has(row.id) || row.id === usedLetters) {
             text.dataset.fit = "";
         }
         if (textLabels.has(row.id)) {
             // Shown to a screen reader only, before the text, and not part of it.
-            text.dataset.label = textLabels.get(row.id);
+            putText(text, "data-label", textLabels.get(row.id));
         }
         if (row.id === maskedPhrase) {
             text.setAttribute("role", "img");
-            text.setAttribute("aria-roledescription", "phrase");
+            putText(text, "aria-roledescription", englishText("phrase"));
         }
         if (row.id === firstPhraseLine) {
             // The first form of the masked phrase, under it: nothing a reader needs twice.
@@ -268,10 +289,56 @@ export class Screen {
             fitText(element);
         }
         if (id === maskedPhrase) {
-            element.setAttribute("aria-label", spokenPhrase(text) || "No puzzle");
+            this.showPhraseName();
         }
         if (id === missesToLose) {
             this.showSkillFace();
+        }
+    }
+
+    showPhraseName() {
+        const phrase = this.controls.get(maskedPhrase);
+        const spoken = spokenPhrase(fromBytes(this.texts.get(maskedPhrase) ?? new Uint8Array()));
+        phrase?.element.setAttribute("aria-label", spoken || translated("No puzzle"));
+    }
+
+    // The misses left in a round, before the number of misses that lose.
+    showMissesCaption() {
+        const misses = this.panels[0]?.querySelector('[data-part="misses"]');
+        const left = misses?.getAttribute("data-left");
+        if (left) {
+            misses.setAttribute("data-caption", translatedWith(missesLeftCaption, left));
+        } else if (misses) {
+            putText(misses, "data-caption", partCaptions[0].misses);
+        }
+    }
+
+    // Every text of the page's own in the language whose texts are loaded: those put once,
+    // and those made of a value.
+    showTexts() {
+        showTextsAgain(document);
+        for (const tile of this.stage.querySelectorAll(".tile")) {
+            tile.setAttribute("aria-label", translatedWith("Letter %s", tile.dataset.letter));
+        }
+        this.showPhraseName();
+        this.showMissesCaption();
+        const sound = this.controls.get(soundButton)?.element;
+        sound?.setAttribute("data-face", soundFace(sound.dataset.on !== "false"));
+        for (const [id, face] of faces) {
+            const button = this.controls.get(id)?.element;
+            button?.setAttribute("data-face", translated(face));
+        }
+    }
+
+    // The page's texts follow the language in play, once its catalogue has come.
+    async useTexts(code) {
+        if (code === this.textsCode) {
+            return;
+        }
+        this.textsCode = code;
+        await loadTexts(code);
+        if (code === this.textsCode) {
+            this.showTexts();
         }
     }
 
@@ -440,6 +507,7 @@ export class Screen {
     roundState(missesLeft) {
         const misses = this.panels[0]?.querySelector('[data-part="misses"]');
         misses?.setAttribute("data-left", missesLeft < 0 ? "" : String(missesLeft));
+        this.showMissesCaption();
         if (missesLeft >= 0) {
             const outcome = this.panels[0].querySelector(".outcome");
             outcome && (outcome.hidden = true);
@@ -453,7 +521,7 @@ export class Screen {
         element?.setAttribute("aria-label", name);
         if (element?.classList.contains("push")) {
             element.dataset.name = name;
-            element.dataset.face = faces.get(id) ?? name;
+            element.dataset.face = faces.has(id) ? translated(faces.get(id)) : name;
         }
         if (id === skillButton) {
             this.showSkillFace();
@@ -497,6 +565,7 @@ export class Screen {
         button?.setAttribute("aria-label", `${button.dataset.name}: ${language.name}`);
         button?.setAttribute("data-face", language.code.slice(0, 2).toUpperCase());
         this.languageIndex = index;
+        this.useTexts(language.code);
     }
 
     async offerLanguages(current) {

@@ -47,10 +47,36 @@ function ledge(page) {
     );
 }
 
-async function quit(page) {
+// Every text of the page a player may see or hear: its text nodes, the texts its styles draw,
+// and its accessible names, descriptions and placeholders.
+function everyText(page) {
+    return page.evaluate(() => {
+        const texts = [];
+        const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+        for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
+            texts.push(node.textContent.trim());
+        }
+        for (const element of document.body.querySelectorAll("*")) {
+            for (const name of ["aria-label", "aria-roledescription", "placeholder", "title"]) {
+                texts.push(element.getAttribute(name) ?? "");
+            }
+            for (const pseudo of ["::before", "::after"]) {
+                // A drawn text may say what a screen reader hears instead: "text" / "".
+                const drawn = getComputedStyle(element, pseudo).content.match(/^"(?:[^"\\]|\\.)*"/);
+                texts.push(drawn ? JSON.parse(drawn[0]) : "");
+            }
+        }
+        return texts.filter((text) => text !== "");
+    });
+}
+
+// Quits, and waits until the notice says, in the language in play, that the files are saved.
+async function quit(page, saved) {
     await page.tap("#c4300");
-    await page.waitForFunction(() =>
-        /Your puzzles and scores are saved\./.test(document.querySelector("#ended").textContent),
+    await page.waitForFunction(
+        (saved) => document.querySelector("#ended").textContent.includes(saved),
+        {},
+        saved,
     );
 }
 
@@ -71,6 +97,26 @@ test("a browser that prefers German gets the page in German and only the German 
         await page.$eval("#c6700", (button) => button.getAttribute("aria-label")),
         "Sprache: Deutsch",
     );
+    // No English text of the game where German has its own, in a round and between rounds; a
+    // unit of one letter ("W") cannot be told from a tile's letter.
+    const german = JSON.parse(await fs.readFile(path.join(pageFolder, "texts/de.json"), "utf8"));
+    const english = Object.entries(german)
+        .filter(([text, translation]) => typeof translation === "string" && text !== translation)
+        .filter(([text]) => text.length > 1)
+        .map(([text]) => text.replace(/<\/?b>/g, "").replace("&ndash;", "\u2013"));
+    const englishLeft = (texts) =>
+        texts.filter((text) =>
+            english.some((known) => {
+                const [before, after] = known.split(/%[sd]/);
+                return after === undefined
+                    ? text === known
+                    : text.startsWith(before) && text.endsWith(after);
+            }),
+        );
+    assert.deepEqual(englishLeft(await everyText(page)), []);
+    await page.tap("#c3550");
+    await page.tap("#c5350");
+    assert.deepEqual(englishLeft(await everyText(page)), []);
 });
 
 test("a German round won by taps leaves the bytes of the desktop programs", async () => {
@@ -85,7 +131,7 @@ test("a German round won by taps leaves the bytes of the desktop programs", asyn
     await page.tap(`#c${tile.S}`);
     await page.tap(`#c${tile["\u00dc"]}`);
     assert.equal(await controlText(page, 1960), " S \u00dc S S");
-    await quit(page);
+    await quit(page, "Deine R\u00e4tsel und Punkte sind gespeichert.");
     assert.equal(await readFile(page, "TRData-de.dat"), "Data purged...");
     assert.equal(await readFile(page, "OnLoad-de.dat"), asText(germanStore));
     assert.equal(await readFile(page, "TRStats.dat"), "160 4 2 40 1 5");
@@ -107,7 +153,7 @@ test("Spanish chosen by a tap on the language button keeps the scores and each l
     assert.equal(await controlText(page, 1960), " N _ _ _", "N does not find \u00d1");
     for (const letter of ["\u00d1", "I", "O"]) await page.tap(`#c${tile[letter]}`);
     assert.equal(await controlText(page, 1960), " N I \u00d1 O");
-    await quit(page);
+    await quit(page, "Tus acertijos y puntuaciones est\u00e1n guardados.");
     assert.equal(await readFile(page, "TRLanguage.dat"), "Language= es\r\n");
     assert.equal(await readFile(page, "TRData-es.dat"), "Data purged...");
     assert.equal(await readFile(page, "OnLoad-es.dat"), asText(spanishStore));

@@ -116,7 +116,8 @@ test("the page can be installed, and its service worker keeps every file, so it 
             path.relative(pageFolder, path.join(entry.parentPath ?? entry.path, entry.name)),
         )
         .filter((file) => !/^(help|icons)\//.test(file) && file !== "sw.js");
-    // Each language's puzzles and the tiles after Z are kept once a language needs them.
+    // Each language's puzzles and texts, and the tiles after Z, are kept once a language needs
+    // them.
     assert.deepEqual(
         shipped.filter((file) => !pageFiles.includes(file)),
         [
@@ -127,6 +128,12 @@ test("the page can be installed, and its service worker keeps every file, so it 
             "OnLoad-nl.dat",
             "OnLoad-pt_BR.dat",
             "OnLoad.dat",
+            "texts/de.json",
+            "texts/es.json",
+            "texts/fr.json",
+            "texts/it.json",
+            "texts/nl.json",
+            "texts/pt_BR.json",
             "art/6270.webp",
             "art/6330.webp",
             "art/6390.webp",

@@ -28,11 +28,8 @@ foreach(code ${TALLYROPE_CATALOGUE_LANGUAGES})
     execute_process(
         COMMAND ${MSGFMT} -o ${generated}/${code}.mo ${generated}/${code}.cp1252.po
         COMMAND_ERROR_IS_FATAL ANY)
-    file(READ ${generated}/${code}.mo hex HEX)
-    string(LENGTH "${hex}" digits)
-    math(EXPR size "${digits} / 2")
-    string(REGEX REPLACE "(..)" "\\\\x\\1" escaped "${hex}")
-    string(APPEND entries "        {\"${code}\", std::string(\"${escaped}\", ${size})},\n")
+    tallyrope_string_of_file(${generated}/${code}.mo bytes)
+    string(APPEND entries "        {\"${code}\", ${bytes}},\n")
 endforeach()
 
 set(source "// Made by cmake/catalogues.cmake from po/*.po.
@@ -49,10 +46,4 @@ ${entries}    };
 } // namespace tallyrope
 ")
 set(TALLYROPE_CATALOGUES_SOURCE ${generated}/compiled_catalogues.cpp)
-unset(previous)
-if(EXISTS ${TALLYROPE_CATALOGUES_SOURCE})
-    file(READ ${TALLYROPE_CATALOGUES_SOURCE} previous)
-endif()
-if(NOT "${previous}" STREQUAL "${source}")
-    file(WRITE ${TALLYROPE_CATALOGUES_SOURCE} "${source}")
-endif()
+tallyrope_write_if_changed(${TALLYROPE_CATALOGUES_SOURCE} "${source}")

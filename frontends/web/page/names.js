@@ -49,7 +49,6 @@ export const partCaptions = [
     {
         title: englishText("Tallyrope"),
         used: englishText("Used letters"),
-        misses: englishText("misses to lose"),
         "player-one": englishText("Player 1"),
         "player-two": englishText("Player 2"),
     },
@@ -62,7 +61,8 @@ export const partCaptions = [
 // The game's motto beside the title, and the used letters' caption where the tally is narrow.
 export const motto = englishText("a word-guessing game");
 export const shortUsedCaption = englishText("Used");
-// In a round: the misses left, before the number of misses that lose.
+// What the number of misses that lose is; in a round, the misses left written before it.
+export const missesToLoseCaption = englishText("misses to lose");
 export const missesLeftCaption = englishText("misses left %s of");
 
 // Every letter with a tile, in the order of the tiles' ids: A to Z are 160 + 60 k, the tiles

@@ -7,6 +7,7 @@ import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js"
 import {
     faces,
     missesLeftCaption,
+    missesToLoseCaption,
     motto,
     partCaptions,
     placeholders,
@@ -302,15 +303,15 @@ export class Screen {
         phrase?.element.setAttribute("aria-label", spoken || translated("No puzzle"));
     }
 
-    // The misses left in a round, before the number of misses that lose.
+    // The misses left in a round before the number of misses that lose; between rounds, only
+    // what that number is.
     showMissesCaption() {
         const misses = this.panels[0]?.querySelector('[data-part="misses"]');
         const left = misses?.getAttribute("data-left");
-        if (left) {
-            misses.setAttribute("data-caption", translatedWith(missesLeftCaption, left));
-        } else if (misses) {
-            putText(misses, "data-caption", partCaptions[0].misses);
-        }
+        misses?.setAttribute(
+            "data-caption",
+            left ? translatedWith(missesLeftCaption, left) : translated(missesToLoseCaption),
+        );
     }
 
     // Every text of the page's own in the language whose texts are loaded: those put once,
@@ -324,10 +325,6 @@ export class Screen {
         this.showMissesCaption();
         const sound = this.controls.get(soundButton)?.element;
         sound?.setAttribute("data-face", soundFace(sound.dataset.on !== "false"));
-        for (const [id, face] of faces) {
-            const button = this.controls.get(id)?.element;
-            button?.setAttribute("data-face", translated(face));
-        }
     }
 
     // The page's texts follow the language in play, once its catalogue has come.
@@ -521,7 +518,11 @@ export class Screen {
         element?.setAttribute("aria-label", name);
         if (element?.classList.contains("push")) {
             element.dataset.name = name;
-            element.dataset.face = faces.has(id) ? translated(faces.get(id)) : name;
+            if (faces.has(id)) {
+                putText(element, "data-face", faces.get(id));
+            } else {
+                element.dataset.face = name;
+            }
         }
         if (id === skillButton) {
             this.showSkillFace();

@@ -17,7 +17,7 @@ xgettext -L C++ --from-code=UTF-8 --omit-header --no-wrap --add-location=file --
     --keyword= --keyword=translate:2 --keyword=translatePlural:2,3 --keyword=englishText:1 \
     -f "$scratch/sources" -o "$scratch/code.pot"
 git ls-files -- frontends/web/page | grep -E '\.js$' >"$scratch/scripts"
-xgettext -L JavaScript --from-code=UTF-8 --no-wrap --add-location=file \
+xgettext -L JavaScript --from-code=UTF-8 --omit-header --no-wrap --add-location=file \
     --keyword= --keyword=translated:1 --keyword=translatedWith:1 --keyword=englishText:1 \
     -f "$scratch/scripts" -o "$scratch/page.pot"
 xgettext -L Desktop --omit-header --no-wrap --add-location=file -o "$scratch/desktop.pot" packaging/tallyrope.desktop.in

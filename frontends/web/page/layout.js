@@ -127,7 +127,8 @@ export function fitLetters(letters = document.querySelector('[data-part="letters
 }
 
 // A text too long for its box in the touch layout is drawn smaller, never cut: a score (the
-// statistics hold up to eleven characters a count) or a full row of used letters.
+// statistics hold up to eleven characters a count), a full row of used letters, or a button's
+// face with a long word.
 export function fitText(text) {
     text.style.removeProperty("font-size");
     // A hidden panel's text is fitted when it first shows, by fitTexts.
@@ -142,8 +143,12 @@ export function fitText(text) {
     }
 }
 
+// The scores and used letters, and the buttons' faces with words, whose length differs from one
+// language to another; the title strips' signs are drawn at their own size.
+const fittedTexts = '.text[data-fit], .push:not([data-part="title"] .push)';
+
 function fitTexts() {
-    document.querySelectorAll(".text[data-fit]").forEach(fitText);
+    document.querySelectorAll(fittedTexts).forEach(fitText);
 }
 
 // Called once the core has made the controls.
@@ -154,5 +159,11 @@ export function wireParts() {
     const letters = document.querySelector('[data-part="letters"]');
     new ResizeObserver(() => fitLetters(letters)).observe(letters);
     const fitted = new ResizeObserver(fitTexts);
-    document.querySelectorAll(".text[data-fit]").forEach((text) => fitted.observe(text));
+    document.querySelectorAll(fittedTexts).forEach((text) => fitted.observe(text));
+    const refitted = (changes) =>
+        changes.filter(({ target }) => target.matches(fittedTexts)).forEach(({ target }) => fitText(target));
+    new MutationObserver(refitted).observe(
+        document.getElementById("stage"),
+        { subtree: true, attributeFilter: ["data-face"] },
+    );
 }

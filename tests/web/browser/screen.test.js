@@ -145,9 +145,14 @@ function measureScreen(page, panelId = "panel-main") {
                 .filter(({ box }) => box.width < 44 || box.height < 44)
                 .map(({ name, box }) => `${name} ${box.width} x ${box.height}`),
             overlaps,
-            // A text whose words run past its box.
+            // A text or a button's face whose words run past its box (the title strips' buttons
+            // show signs).
             clipped: shown
-                .filter((e) => e.classList.contains("text"))
+                .filter(
+                    (e) =>
+                        e.classList.contains("text") ||
+                        (e.classList.contains("push") && e.closest('[data-part="title"]') === null),
+                )
                 .filter((e) => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
                 .map(name),
             buttons: buttons.length,
@@ -276,7 +281,7 @@ test("a keyboard that shrinks the page leaves the phrase and the box in view, in
     assert.equal(screen.buttons, 4, "close, Add Puzzle, Review, Del");
 });
 
-test("from 320 wide up, upright and sideways, the largest scores, the longest word and hint and a full row of used letters are whole", async () => {
+test("from 320 wide up, upright and sideways, the largest scores, the longest word and hint, a full row of used letters and every language's button faces are whole", async () => {
     const page = await openGame(session, screens[2]);
     const word = "SUPERCALIFRAGILISTICEXPIALIDOCIOUSNESS";
     const hint = "The longest word a puzzle can hold";
@@ -297,6 +302,19 @@ test("from 320 wide up, upright and sideways, the largest scores, the longest wo
     }
     assert.equal((await controlText(page, 1930)).trim(), hint);
     assert.equal(await controlText(page, 1690), "-2147483648");
+
+    // Every language's words on the faces, mid-round, at the narrowest phone upright and sideways.
+    for (const code of ["de", "es", "fr", "it", "nl", "pt_BR"]) {
+        await seedGame(page, { ...seededFiles, "TRLanguage.dat": bytes(`Language= ${code}\r\n`) });
+        await page.tap("#c3550");
+        for (const viewport of [screens[2], screens[3]]) {
+            await resizeWindow(page, viewport);
+            const { clipped } = await measureScreen(page);
+            assert.deepEqual(clipped, [], `${code} at ${viewport.width} x ${viewport.height}`);
+        }
+    }
+    // The next test's page starts in the browser's language again.
+    await seedGame(page, { ...seededFiles, "TRLanguage.dat": null });
 });
 
 // The words the touch layout draws after a control, where the picture has its labels.

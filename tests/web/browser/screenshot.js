@@ -1,8 +1,9 @@
 // Saves a picture of the page from headless Chromium: as a player first sees it, or with
 // `touch`, on a touch screen in the middle of a round (two misses, four letters found), with
-// `touch-de` the same in German, or with `touch-lost` the moment a round is lost.
-// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-lost]
-//        (default 1280x900)
+// `touch-de` or `touch-it` the same in German or Italian, or with `touch-lost` the moment a
+// round is lost.
+// Usage: node tests/web/browser/screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-it|
+//        touch-lost] (default 1280x900)
 import { launchChromium, pageFolder, seedGame, serveFolder, tileId } from "./harness.js";
 
 const latin1 = (text) => Array.from(text, (c) => c.charCodeAt(0));
@@ -20,6 +21,14 @@ const rounds = {
         },
         letters: "ENSTKAL",
     },
+    "touch-it": {
+        files: {
+            "TRLanguage.dat": latin1("Language= it\r\n"),
+            "OnLoad-it.dat": null,
+            "TRData-it.dat": latin1("chi dorme non piglia pesci;Proverbio:"),
+        },
+        letters: "IEONKW",
+    },
     "touch-lost": {
         files: { "OnLoad.dat": null, "TRData.dat": latin1("once in a blue moon;Very rarely:") },
         letters: "ONEDFGHJKP",
@@ -28,7 +37,7 @@ const rounds = {
 
 const [file, size = "1280x900", mode] = process.argv.slice(2);
 if (!file || (mode !== undefined && !(mode in rounds))) {
-    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-lost]");
+    console.error("usage: screenshot.js FILE [WIDTHxHEIGHT] [touch|touch-de|touch-it|touch-lost]");
     process.exit(2);
 }
 const [width, height] = size.split("x").map(Number);

@@ -10,17 +10,19 @@ if (!poFolder || !outFolder) {
     process.exit(2);
 }
 
-// A catalogue's entries: keyword lines (msgid, msgid_plural, msgstr, msgstr[n]) each followed
-// by its quoted strings, which JSON reads as they are escaped.
+// A catalogue's entries: keyword lines (msgctxt, msgid, msgid_plural, msgstr, msgstr[n]) each
+// followed by its quoted strings, which JSON reads as they are escaped.
 function entries(text) {
     const found = [];
     let entry = {};
     let field = null;
     for (const line of text.split("\n")) {
-        const keyword = line.match(/^(msgid|msgid_plural|msgstr(?:\[\d\])?) (".*")$/);
+        const keyword = line.match(/^(msgctxt|msgid|msgid_plural|msgstr(?:\[\d\])?) (".*")$/);
         const more = line.match(/^(".*")$/);
         if (keyword) {
-            if (keyword[1] === "msgid" && "msgid" in entry) {
+            // An entry starts at its context, or at its text when none is there yet.
+            const starts = keyword[1] === "msgctxt" || keyword[1] === "msgid";
+            if (starts && "msgid" in entry) {
                 found.push(entry);
                 entry = {};
             }
@@ -41,7 +43,8 @@ const languages = readFileSync(path.join(poFolder, "LINGUAS"), "utf8").split(/\s
 for (const code of languages) {
     const texts = {};
     for (const entry of entries(readFileSync(path.join(poFolder, `${code}.po`), "utf8"))) {
-        if (entry.msgid === "") continue;
+        // The page's texts have no contexts: those are the desktop pictures' own words.
+        if (entry.msgid === "" || "msgctxt" in entry) continue;
         const forms = Object.keys(entry).filter((key) => key.startsWith("msgstr["));
         texts[entry.msgid] = forms.length > 0 ? forms.map((key) => entry[key]) : entry.msgstr;
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes the template of the catalogues (po/*.po): every English text that the sources offer for
-# translation. C++ marks its texts with translate, translatePlural and englishText, the page's
-# JavaScript with translated, translatedWith and englishText; the menu entry is
-# packaging/tallyrope.desktop.in.
+# translation. C++ marks its texts with translate, translatePlural, englishText and
+# englishTextIn (a text in a context), the page's JavaScript with translated, translatedWith
+# and englishText; the menu entry is packaging/tallyrope.desktop.in.
 # Usage: scripts/texts-template.sh OUTPUT.pot   (from anywhere)
 set -euo pipefail
 
@@ -15,6 +15,7 @@ git ls-files -- app game editor state storage text ui frontends tools/screenshot
     grep -E '\.(cpp|h)$' >"$scratch/sources"
 xgettext -L C++ --from-code=UTF-8 --omit-header --no-wrap --add-location=file --sort-by-file \
     --keyword= --keyword=translate:2 --keyword=translatePlural:2,3 --keyword=englishText:1 \
+    --keyword=englishTextIn:1c,2 \
     -f "$scratch/sources" -o "$scratch/code.pot"
 git ls-files -- frontends/web/page | grep -E '\.js$' >"$scratch/scripts"
 xgettext -L JavaScript --from-code=UTF-8 --omit-header --no-wrap --add-location=file \

@@ -108,6 +108,13 @@ const char* translate(const std::string& code, const char* english) {
     return forms == nullptr ? english : forms->front().c_str();
 }
 
+const char* translateIn(const std::string& code, EnglishInContext text) {
+    // A message object keys a text in a context as the context, EOT, and the text.
+    const std::vector<std::string>* forms =
+        formsOf(code, (std::string(text.context) + '\x04' + text.english).c_str());
+    return forms == nullptr ? text.english : forms->front().c_str();
+}
+
 const char* translatePlural(const std::string& code, const char* singular, const char* plural,
                             long count) {
     const std::vector<std::string>* forms = formsOf(code, singular);

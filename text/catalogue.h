@@ -22,9 +22,23 @@ constexpr const char* englishText(const char* english) {
     return english;
 }
 
+// An English text that says something else in one place than in others, such as a button's
+// face that must be shorter than its name, with that place as its context.
+struct EnglishInContext {
+    const char* context;
+    const char* english;
+};
+
+constexpr EnglishInContext englishTextIn(const char* context, const char* english) {
+    return {context, english};
+}
+
 // `english` in the language of `code`; `english` itself in English and where the language's
 // catalogue lacks it.
 const char* translate(const std::string& code, const char* english);
+
+// The same for a text in its context.
+const char* translateIn(const std::string& code, EnglishInContext text);
 
 // The form for `count` of a text with a singular and a plural, in the language of `code`.
 const char* translatePlural(const std::string& code, const char* singular, const char* plural,

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Brings every catalogue of po/ up to the texts of the sources: new texts come in untranslated,
-# texts gone from the sources become obsolete, and the references follow the code.
+# texts gone from the sources go, and the references follow the code.
 # Usage: scripts/update-texts.sh
 set -euo pipefail
 
@@ -9,5 +9,7 @@ template=$(mktemp --suffix=.pot)
 trap 'rm -f "$template"' EXIT
 scripts/texts-template.sh "$template"
 for language in $(cat po/LINGUAS); do
-    msgmerge --quiet --update --backup=none --no-fuzzy-matching --no-wrap --add-location=file "po/$language.po" "$template"
+    msgmerge --quiet --update --backup=none --no-fuzzy-matching --no-wrap --add-location=file \
+        "po/$language.po" "$template"
+    msgattrib --no-obsolete --no-wrap -o "po/$language.po" "po/$language.po"
 done

@@ -52,31 +52,30 @@ const texts = [
         "text",
         englishText("Please make sure that no game is in progress before you start."),
     ],
+    // The console's buttons by their names, as the console's picture lists them.
+    ['[data-part="notes"] .add b', "text", englishText("Add Puzzle")],
     [
-        '[data-part="notes"] .add',
-        "html",
-        englishText(
-            "<b>Add Puzzle</b> &ndash; stores the phrase and the hint typed below; the hint is " +
-                "optional.",
-        ),
+        '[data-part="notes"] .add span',
+        "text",
+        englishText("stores the phrase and the hint typed below; the hint is optional."),
     ],
+    ['[data-part="notes"] .review b', "text", englishText("Review")],
     [
-        '[data-part="notes"] .review',
-        "html",
-        englishText("<b>Review</b> &ndash; shows the stored puzzles one after another."),
+        '[data-part="notes"] .review span',
+        "text",
+        englishText("shows the stored puzzles one after another."),
     ],
-    [
-        '[data-part="notes"] .delete',
-        "html",
-        englishText("<b>Del</b> &ndash; deletes the puzzle on view."),
-    ],
+    ['[data-part="notes"] .delete b', "text", englishText("Del")],
+    ['[data-part="notes"] .delete span', "text", englishText("deletes the puzzle on view.")],
     [
         '[data-part="notes"] .rules',
         "text",
-        englishText(
-            'A phrase may not contain ";" and a hint may not contain ":". Your changes are ' +
-                "kept when you leave the game with its quit button.",
-        ),
+        englishText('A phrase may not contain ";" and a hint may not contain ":".'),
+    ],
+    [
+        '[data-part="notes"] .saving',
+        "text",
+        englishText("Your changes are kept when you leave the game with its quit button."),
     ],
     [
         '[data-part="note"] .pointer-note',

@@ -48,8 +48,9 @@ for script in main.js sw.js tallyrope.js; do
     node --check "$out/$script"
 done
 "$root/scripts/copy-guide.sh" "$out"
-# The page's texts in each language of the catalogues, read when that language is played.
-node "$root/scripts/texts-json.mjs" "$root/po" "$out/texts"
+# The page's texts and its manifest in each language of the catalogues, for when that language
+# is played.
+node "$root/scripts/page-texts.mjs" "$root/po" "$out"
 
 # A new build gets a cache of its own in returning players' browsers.
 version=$(cd "$out" && find . -type f ! -name sw.js | LC_ALL=C sort | xargs sha256sum |

@@ -3,6 +3,11 @@
 import { englishText, putText } from "./texts.js";
 
 const texts = [
+    [
+        'meta[name="description"]',
+        "content",
+        englishText("Guess the hidden phrase letter by letter before the chalk figure is complete"),
+    ],
     ["#export", "text", englishText("Export")],
     ["#import", "text", englishText("Import")],
     ["#storage-trouble button", "text", englishText("Export")],

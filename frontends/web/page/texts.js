@@ -16,8 +16,11 @@ export function translatedWith(english, value) {
     return translated(english).replace("%s", value);
 }
 
-// The texts of language `code` ("de", "pt_BR"); one that cannot be fetched leaves English.
+// The texts of language `code` ("de", "pt_BR"); one that cannot be fetched leaves English. The
+// page's manifest, which an installed game's description comes from, follows.
 export async function loadTexts(code) {
+    const manifest = code === "en" ? "manifest.webmanifest" : `manifest-${code}.webmanifest`;
+    document.querySelector('link[rel="manifest"]')?.setAttribute("href", manifest);
     catalogue =
         code === "en"
             ? {}

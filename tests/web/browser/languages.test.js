@@ -48,10 +48,11 @@ function ledge(page) {
 }
 
 // Every text of the page a player may see or hear: its text nodes, the texts its styles draw,
-// and its accessible names, descriptions and placeholders.
+// its accessible names, descriptions and placeholders, and what a search or an installed game
+// says of it.
 function everyText(page) {
     return page.evaluate(() => {
-        const texts = [];
+        const texts = [document.querySelector('meta[name="description"]').content];
         const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
         for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
             texts.push(node.textContent.trim());
@@ -96,6 +97,10 @@ test("a browser that prefers German gets the page in German and only the German 
     assert.equal(
         await page.$eval("#c6700", (button) => button.getAttribute("aria-label")),
         "Sprache: Deutsch",
+    );
+    assert.equal(
+        await page.$eval('link[rel="manifest"]', (link) => link.getAttribute("href")),
+        "manifest-de.webmanifest",
     );
     // No English text of the game where German has its own, in a round and between rounds; a
     // unit of one letter ("W") cannot be told from a tile's letter.

@@ -1,12 +1,14 @@
-// Writes the catalogues of po/ as the page reads them: OUT/<code>.json for each language of
-// po/LINGUAS, an object from each English text to its translation (or to its plural forms).
-// Usage: node scripts/texts-json.mjs PO_FOLDER OUT_FOLDER
+// Writes the catalogues of po/ as the page reads them, for each language of po/LINGUAS:
+// texts/<code>.json, an object from each English text to its translation (or to its plural
+// forms), and manifest-<code>.webmanifest, the page's manifest with its description in that
+// language.
+// Usage: node scripts/page-texts.mjs PO_FOLDER PAGE_FOLDER
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import path from "node:path";
 
-const [poFolder, outFolder] = process.argv.slice(2);
-if (!poFolder || !outFolder) {
-    console.error("usage: texts-json.mjs PO_FOLDER OUT_FOLDER");
+const [poFolder, pageFolder] = process.argv.slice(2);
+if (!poFolder || !pageFolder) {
+    console.error("usage: page-texts.mjs PO_FOLDER PAGE_FOLDER");
     process.exit(2);
 }
 
@@ -38,7 +40,9 @@ function entries(text) {
     return found;
 }
 
-mkdirSync(outFolder, { recursive: true });
+const textsFolder = path.join(pageFolder, "texts");
+mkdirSync(textsFolder, { recursive: true });
+const manifest = JSON.parse(readFileSync(path.join(pageFolder, "manifest.webmanifest"), "utf8"));
 const languages = readFileSync(path.join(poFolder, "LINGUAS"), "utf8").split(/\s+/).filter(Boolean);
 for (const code of languages) {
     const texts = {};
@@ -48,5 +52,14 @@ for (const code of languages) {
         const forms = Object.keys(entry).filter((key) => key.startsWith("msgstr["));
         texts[entry.msgid] = forms.length > 0 ? forms.map((key) => entry[key]) : entry.msgstr;
     }
-    writeFileSync(path.join(outFolder, `${code}.json`), JSON.stringify(texts));
+    writeFileSync(path.join(textsFolder, `${code}.json`), JSON.stringify(texts));
+    const translated = {
+        ...manifest,
+        lang: code.replace("_", "-"),
+        description: texts[manifest.description] ?? manifest.description,
+    };
+    writeFileSync(
+        path.join(pageFolder, `manifest-${code}.webmanifest`),
+        `${JSON.stringify(translated, null, 2)}\n`,
+    );
 }

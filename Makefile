@@ -78,6 +78,7 @@ screenshots: windows web
 	node tests/web/browser/screenshot.js docs/screenshots/touch-sideways.png 844x390 touch
 	node tests/web/browser/screenshot.js docs/screenshots/touch-tablet.png 768x1024 touch
 	node tests/web/browser/screenshot.js docs/screenshots/touch-german.png 390x844 touch-de
+	node tests/web/browser/screenshot.js docs/screenshots/touch-italian.png 390x844 touch-it
 	node tests/web/browser/screenshot.js docs/screenshots/touch-small.png 320x568 touch
 	node tests/web/browser/screenshot.js docs/screenshots/touch-lost.png 390x844 touch-lost
 	node tests/web/browser/screenshot.js docs/screenshots/touch-tablet-sideways.png 1024x768 touch

@@ -36,10 +36,6 @@ const runOver = new Promise((resolve) => {
 // A write the browser refuses is told at once, and stays told, with Export, until one is
 // stored again.
 const storageTrouble = document.getElementById("storage-trouble");
-function tellStorageTrouble() {
-    storageTrouble.querySelector("p").textContent =
-        `${translated(refusedStorage)} ${translated("Export them to keep them.")}`;
-}
 // The touch layout leaves the notice its height at the foot of the screen, so that it covers
 // no control.
 new ResizeObserver(() =>
@@ -49,7 +45,6 @@ new ResizeObserver(() =>
 function tellSaving(state) {
     document.querySelector("#ended p").textContent = endedNotices[state]();
     if (state !== "saving") {
-        tellStorageTrouble();
         storageTrouble.hidden = state === "saved";
         if (!document.getElementById("ended").hidden) {
             letGo();
@@ -167,7 +162,6 @@ async function play() {
     addEventListener("pageshow", (event) => event.persisted && location.reload());
     game.start();
     putPageTexts();
-    tellStorageTrouble();
     wireParts();
     await drawn(document.getElementById("panel-main"));
     document.getElementById("splash").remove();

@@ -1,5 +1,6 @@
 // The texts of the page's own elements (index.html and the notes its panels take from its
 // templates), put in the language in play; a change of language shows them again.
+import { refusedStorage } from "./files.js";
 import { englishText, putText } from "./texts.js";
 
 const texts = [
@@ -10,6 +11,8 @@ const texts = [
     ],
     ["#export", "text", englishText("Export")],
     ["#import", "text", englishText("Import")],
+    ["#storage-trouble .refused", "text", refusedStorage],
+    ["#storage-trouble .keep", "text", englishText("Export them to keep them.")],
     ["#storage-trouble button", "text", englishText("Export")],
     ["#ended button", "text", englishText("Play again")],
     ["#message-box button", "text", englishText("OK")],

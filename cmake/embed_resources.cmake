@@ -1,4 +1,4 @@
-# Carries the game's bitmaps, sounds and icon inside the Linux program, so it needs no art files
+# Carries the game's bitmaps, sounds, icon and caption fonts inside the Linux program, so it needs no art files
 # beside it. tallyrope_embed_resources(VAR) writes an assembler file that pulls every file in by
 # .incbin, between a begin and an end symbol, and a C++ index of the numbered ones (the layout is
 # in frontends/sdl/embedded_index.h); it puts the two generated sources in VAR for a library to compile.
@@ -11,10 +11,11 @@ function(tallyrope_embed_resources out_sources)
     file(GLOB bitmap_files CONFIGURE_DEPENDS ${resources}/bitmaps/*.bmp)
     file(GLOB sound_files CONFIGURE_DEPENDS ${resources}/sounds/*.wav)
     set(icon_files ${resources}/icon/tallyrope.ico)
+    file(GLOB font_files CONFIGURE_DEPENDS ${resources}/fonts/*.ttf)
 
     set(assembly "    .section .rodata\n")
     set(declarations "")
-    foreach(kind bitmap sound icon)
+    foreach(kind bitmap sound icon font)
         set(rows "")
         foreach(file IN LISTS ${kind}_files)
             get_filename_component(stem ${file} NAME_WE)
@@ -61,6 +62,6 @@ const std::size_t soundCount = std::size(sounds);
 
     # .incbin is invisible to the compiler's dependency scan, so name the files here.
     set_source_files_properties(${assembly_file} PROPERTIES
-        OBJECT_DEPENDS "${bitmap_files};${sound_files};${icon_files}")
+        OBJECT_DEPENDS "${bitmap_files};${sound_files};${icon_files};${font_files}")
     set(${out_sources} ${assembly_file} ${index_file} PARENT_SCOPE)
 endfunction()

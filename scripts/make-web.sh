@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Assembles the static page in DIST_FOLDER: the page's files, the program built by emscripten
 # in WEB_BUILD, the shipped puzzle stores of every language from PUZZLES (OnLoad.dat,
-# OnLoad-de.dat...), the art and clips, and the guide's pages.
+# OnLoad-de.dat...), the art, clips and caption faces, and the guide's pages.
 # Usage: scripts/make-web.sh WEB_BUILD PUZZLES DIST_FOLDER
 set -euo pipefail
 
@@ -27,6 +27,8 @@ cp "$program/tallyrope.wasm" "$puzzles"/OnLoad*.dat "$out/"
 stores=$("$puzzles/../tools/puzzles/tallyrope-puzzles" languages | tr ' ' ':' | paste -sd' ')
 sed -i "s/@STORES@/$stores/" "$out/index.html"
 "$root/scripts/web-assets.sh" "$out"
+mkdir -p "$out/fonts"
+cp "$root"/resources/fonts/*.woff2 "$out/fonts/"
 
 # A phone's first visit waits for every byte of the JavaScript, which hosts do not always
 # compress. esbuild (pinned in tests/web/package-lock.json) joins the page's modules into

@@ -2,7 +2,7 @@
 # Captures what a player sees at the start, in the middle of a round, after a win, after a loss
 # and with the puzzle console open, from the current Windows build, as PNG files; a round at
 # 150 and a win at 200 percent, on displays of 144 and 192 DPI; a round in Spanish and one in
-# French; and the whole screen of a 1366 x 768 laptop at 144 DPI and of a 2560 x 1600 one with
+# French at 144 DPI; and the whole screen of a 1366 x 768 laptop at 144 DPI and of a 2560 x 1600 one with
 # the console open at 192.
 # Usage: scripts/screenshots.sh WINDOWS_BUILD_FOLDER OUTPUT_FOLDER
 set -euo pipefail
@@ -30,7 +30,7 @@ display=$(cat "$session/display/display")
 # Each shot as its file name, its scene, the display's DPI and the screen it has of its own, if
 # any, a laptop's; "whole" shows the test display's whole 2560 x 1600 screen at half its size.
 for shot in start:start:96 midround:midround:96 won:won:96 lost:lost:96 console:console:96 \
-    windows-144:midround:144 windows-192:won:192 windows-spanish:spanish:96 windows-french:french:96 \
+    windows-144:midround:144 windows-192:won:192 windows-spanish:spanish:96 windows-french:french:144 \
     laptop-1366x768-144:midround:144:1366x768 console-2560x1600-192:console:192:whole; do
     IFS=: read -r name scene dpi screen <<<"$shot"
     ready="$work/$name.ready"

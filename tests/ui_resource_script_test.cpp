@@ -1,4 +1,4 @@
-// The resource script must name every bitmap, clip and icon the Windows program loads, from
+// The resource script must name every bitmap, clip, font and icon the Windows program loads, from
 // the file the art keeps for that id: a missing entry leaves a button or a tile blank.
 #include "ui/control_table.h"
 #include "ui/resource_ids.h"
@@ -54,6 +54,13 @@ std::set<Entry> loadedResources() {
         expected.insert({sound, "WAVE", "\"sounds/" + std::to_string(sound) + ".wav\""});
     }
     expected.insert({resource::icon, "ICON", "\"icon/tallyrope.ico\""});
+    // The caption faces, in CaptionFace's order.
+    const char* const faces[] = {"sans", "sans-bold", "sans-condensed-bold", "serif-bold",
+                                 "serif-italic"};
+    for (std::size_t face = 0; face < resource::captionFonts.size(); ++face) {
+        expected.insert({resource::captionFonts[face], "RCDATA",
+                         std::string("\"fonts/") + faces[face] + ".ttf\""});
+    }
     return expected;
 }
 

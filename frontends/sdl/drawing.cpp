@@ -1,7 +1,7 @@
 #include "frontends/sdl/drawing.h"
 
 #include "frontends/sdl/code_page.h"
-#include "frontends/sdl/text_layout.h"
+#include "ui/text_layout.h"
 #include "ui/window_table.h"
 
 #include <SDL_ttf.h>
@@ -65,11 +65,14 @@ void drawBitmapAt(Bitmaps& bitmaps, int id, int x, int y, Scale scale, SDL_Surfa
     }
 }
 
-void drawButton(const ScreenState& screen, Bitmaps& bitmaps, const ControlState& control,
-                Scale scale, SDL_Surface* target) {
+void drawButton(const ScreenState& screen, Bitmaps& bitmaps, Captions& captions,
+                const std::string& code, const ControlState& control, Scale scale,
+                SDL_Surface* target) {
     const ControlRow& row = *control.row;
     const bool pressed = screen.heldButton == row.id && screen.heldInside;
     drawBitmap(bitmaps, pressed ? row.pressedBitmap : row.bitmap, shownRect(row), scale, target);
+    const Rect place = scale.toDevice(shownRect(row));
+    captions.draw(row.parent, row.id, pressed, code, scale, target, {place.left, place.top});
 }
 
 void drawText(const ControlState& control, const Fonts& fonts, const Rect& box,
@@ -116,11 +119,13 @@ void drawEdit(const ControlState& control, const Fonts& fonts, Scale scale, SDL_
 
 } // namespace
 
-void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Scale scale, Window window,
+void drawWindow(const SdlUi& ui, const Pictures& pictures, Scale scale, Window window,
                 SDL_Surface* target, bool caretOn) {
     const ScreenState& screen = ui.screen();
+    Bitmaps& bitmaps = pictures.bitmaps;
     SDL_SetClipRect(target, nullptr);
     drawBitmapAt(bitmaps, windowRow(window).background, 0, 0, scale, target);
+    pictures.captions.draw(window, 0, false, pictures.languageCode, scale, target, {0, 0});
     // The controls made first lie on top, as on Windows: the masked phrase covers the second
     // phrase line on the same rectangle.
     const std::vector<ControlRow>& table = controlTable();
@@ -134,7 +139,8 @@ void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Scale sca
         SDL_Rect place = sdlRect(box);
         switch (row.kind) {
         case ControlKind::OwnerDrawnButton:
-            drawButton(screen, bitmaps, *control, scale, target);
+            drawButton(screen, bitmaps, pictures.captions, pictures.languageCode, *control, scale,
+                       target);
             break;
         case ControlKind::BitmapStatic:
             drawBitmapAt(bitmaps, row.bitmap, row.x, row.y, scale, target);
@@ -142,13 +148,13 @@ void drawWindow(const SdlUi& ui, Bitmaps& bitmaps, const Fonts& fonts, Scale sca
         case ControlKind::Edit:
             SDL_FillRect(target, &place, mapped(target, fieldGrey));
             SDL_SetClipRect(target, &place);
-            drawEdit(*control, fonts, scale, target,
+            drawEdit(*control, pictures.fonts, scale, target,
                      screen.focus.window == window && screen.focus.control == row.id, caretOn);
             break;
         default:
             SDL_FillRect(target, &place, mapped(target, fieldGrey));
             SDL_SetClipRect(target, &place);
-            drawText(*control, fonts, box, target);
+            drawText(*control, pictures.fonts, box, target);
             break;
         }
         SDL_SetClipRect(target, nullptr);

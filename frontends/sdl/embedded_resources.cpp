@@ -4,10 +4,16 @@
 
 #include <cstdint>
 
-// Named by cmake/embed_resources.cmake after the files resources/sounds/beep.wav and
-// resources/icon/tallyrope.ico; a missing file fails the link.
+// Named by cmake/embed_resources.cmake after the files resources/sounds/beep.wav,
+// resources/icon/tallyrope.ico and resources/fonts/*.ttf; a missing file fails the link.
 extern "C" const unsigned char tallyrope_sound_beep[], tallyrope_sound_beep_end[];
 extern "C" const unsigned char tallyrope_icon[], tallyrope_icon_end[];
+extern "C" const unsigned char tallyrope_font_sans[], tallyrope_font_sans_end[];
+extern "C" const unsigned char tallyrope_font_sans_bold[], tallyrope_font_sans_bold_end[];
+extern "C" const unsigned char tallyrope_font_sans_condensed_bold[],
+    tallyrope_font_sans_condensed_bold_end[];
+extern "C" const unsigned char tallyrope_font_serif_bold[], tallyrope_font_serif_bold_end[];
+extern "C" const unsigned char tallyrope_font_serif_italic[], tallyrope_font_serif_italic_end[];
 
 namespace tallyrope {
 namespace {
@@ -41,6 +47,22 @@ Blob beepSound() {
 
 Blob iconResource() {
     return span(tallyrope_icon, tallyrope_icon_end);
+}
+
+Blob captionFontResource(CaptionFace face) {
+    switch (face) {
+    case CaptionFace::Sans:
+        return span(tallyrope_font_sans, tallyrope_font_sans_end);
+    case CaptionFace::SansBold:
+        return span(tallyrope_font_sans_bold, tallyrope_font_sans_bold_end);
+    case CaptionFace::SansCondensedBold:
+        return span(tallyrope_font_sans_condensed_bold, tallyrope_font_sans_condensed_bold_end);
+    case CaptionFace::SerifBold:
+        return span(tallyrope_font_serif_bold, tallyrope_font_serif_bold_end);
+    case CaptionFace::SerifItalic:
+        break;
+    }
+    return span(tallyrope_font_serif_italic, tallyrope_font_serif_italic_end);
 }
 
 } // namespace tallyrope

@@ -1,5 +1,8 @@
-// The bitmaps, sounds and icon compiled into the Linux program, as the bytes of their files.
+// The bitmaps, sounds, icon and caption fonts compiled into the Linux program, as the bytes of
+// their files.
 #pragma once
+
+#include "ui/caption_table.h"
 
 #include <cstddef>
 
@@ -21,5 +24,8 @@ Blob beepSound();
 
 // The program icon, an ICO file with 16x16 and 32x32 images.
 Blob iconResource();
+
+// The TrueType file of a caption face.
+Blob captionFontResource(CaptionFace face);
 
 } // namespace tallyrope

@@ -1,8 +1,9 @@
-// What one run of the Linux program holds: SDL, the fonts, clips and bitmaps, the screen and the
-// session of the rules.
+// What one run of the Linux program holds: SDL, the fonts, clips, bitmaps and captions, the screen
+// and the session of the rules.
 #pragma once
 
 #include "frontends/sdl/bitmaps.h"
+#include "frontends/sdl/captions.h"
 #include "frontends/sdl/desktop_scale.h"
 #include "frontends/sdl/fonts.h"
 #include "frontends/sdl/scale.h"
@@ -40,6 +41,7 @@ struct FrontEnd {
     Fonts fonts;
     SoundPlayer sounds;
     Bitmaps bitmaps;
+    Captions captions;
     SdlUi ui;
     MersenneRandom random;
     Session session;

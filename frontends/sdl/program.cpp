@@ -117,6 +117,10 @@ bool Program::handleEvents() {
         if (const std::optional<std::string> code = frontEnd_->ui.takeLanguageChoice()) {
             seedStore(*code);
             chooseLanguage(frontEnd_->session, *code);
+            // Every window's captions speak the new language.
+            for (Window window : {Window::Main, Window::AddPuzzles, Window::Message}) {
+                frontEnd_->ui.screen().touch(window);
+            }
         }
     }
     if (closeAsked.exchange(false) && !frontEnd_->ui.runEnded()) {

@@ -83,8 +83,10 @@ SDL_Surface* paintNow(FrontEnd& frontEnd, Window window) {
     if (surface == nullptr) {
         return nullptr;
     }
-    drawWindow(frontEnd.ui, frontEnd.bitmaps, frontEnd.fonts, frontEnd.scale, window, surface,
-               caretOn(frontEnd));
+    drawWindow(
+        frontEnd.ui,
+        {frontEnd.bitmaps, frontEnd.fonts, frontEnd.captions, frontEnd.session.language->code},
+        frontEnd.scale, window, surface, caretOn(frontEnd));
     SDL_UpdateWindowSurface(handle);
     frontEnd.ui.screen().dirty[static_cast<std::size_t>(window)] = false;
     return surface;

@@ -13,6 +13,7 @@
 #include "storage/puzzle_store.h"
 #include "storage/text_file.h"
 #include "text/catalogue.h"
+#include "ui/caption_table.h"
 #include "ui/control_ids.h"
 #include "ui/control_names.h"
 #include "ui/control_table.h"
@@ -79,9 +80,43 @@ std::vector<std::string> browserLanguages() {
     return names;
 }
 
+int rgb(CaptionColour colour) {
+    return colour.red << 16 | colour.green << 8 | colour.blue;
+}
+
+// The desktop picture's captions, in the language in play, for the page to write over its
+// pictures.
+void tellCaptions(const Language& language) {
+    int index = 0;
+    for (const CaptionRow& row : captionTable()) {
+        const int fields[] = {static_cast<int>(row.window),
+                              row.button,
+                              row.box.left,
+                              row.box.top,
+                              row.box.right,
+                              row.box.bottom,
+                              static_cast<int>(row.face),
+                              row.pixelSize,
+                              static_cast<int>(row.align),
+                              static_cast<int>(row.anchor),
+                              static_cast<int>(row.y * 100),
+                              rgb(row.ink),
+                              row.shadowed ? 1 : 0,
+                              rgb(row.shadow),
+                              row.lines,
+                              row.lineStep,
+                              row.smallestSize};
+        const std::string text = captionText(row, language.code);
+        const std::string lead = row.lead != nullptr ? translate(language.code, row.lead) : "";
+        tr_page_caption(index++, fields, text.data(), static_cast<int>(text.size()), lead.data(),
+                        static_cast<int>(lead.size()));
+    }
+}
+
 void tellLanguage(const Language& language, bool soundOn) {
     if (&language != languageTold) {
         languageTold = &language;
+        tellCaptions(language);
         for (const ControlRow& row : controlTable()) {
             const std::string name = controlName(row.id, soundOn, language.code);
             if (!name.empty()) {

@@ -15,6 +15,14 @@ mergeInto(LibraryManager.library, {
     tr_page_nameControl: function (id, name, nameLength) {
         Module.page.nameControl(id, HEAPU8.slice(name, name + nameLength));
     },
+    tr_page_caption: function (index, fields, text, textLength, lead, leadLength) {
+        Module.page.caption(
+            index,
+            HEAP32.slice(fields >> 2, (fields >> 2) + 17),
+            HEAPU8.slice(text, text + textLength),
+            HEAPU8.slice(lead, lead + leadLength),
+        );
+    },
     tr_page_setText: function (id, text, length) {
         Module.page.setText(id, HEAPU8.slice(text, text + length));
     },

@@ -1,16 +1,19 @@
 #include "frontends/win32/button_faces.h"
 
 #include "frontends/win32/bitmaps.h"
+#include "frontends/win32/captions.h"
 #include "ui/control_table.h"
 
 namespace tallyrope {
 
-void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item, Scale scale) {
+void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item, Scale scale,
+                    const std::string& code) {
     const ControlRow* row = findControl(static_cast<int>(item.CtlID));
     if (row == nullptr || row->kind != ControlKind::OwnerDrawnButton) {
         return;
     }
-    const int face = (item.itemState & ODS_SELECTED) != 0 ? row->pressedBitmap : row->bitmap;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const int face = pressed ? row->pressedBitmap : row->bitmap;
     HBITMAP bitmap = loadBitmap(instance, face);
     const SIZE size = bitmapSize(bitmap);
     HDC memory = CreateCompatibleDC(nullptr);
@@ -22,6 +25,7 @@ void drawButtonFace(HINSTANCE instance, const DRAWITEMSTRUCT& item, Scale scale)
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);
+    drawCaptions(item.hDC, row->parent, row->id, pressed, code, scale, {target.left, target.top});
 }
 
 } // namespace tallyrope

@@ -57,6 +57,7 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
             item >= 0 && item < static_cast<int>(languages().size())) {
             chooseLanguage(frontEnd.session, languages()[static_cast<std::size_t>(item)].code);
             nameButtons(frontEnd);
+            redrawCaptions(frontEnd);
             return 0;
         }
         break;
@@ -68,7 +69,7 @@ LRESULT dispatch(FrontEnd& frontEnd, Window window, HWND hwnd, UINT message, WPA
     }
     case WM_DRAWITEM:
         drawButtonFace(frontEnd.instance, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                       frontEnd.ui.scale(window));
+                       frontEnd.ui.scale(window), frontEnd.session.language->code);
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

@@ -1,6 +1,7 @@
 #include "frontends/win32/windows.h"
 
 #include "frontends/win32/bitmaps.h"
+#include "frontends/win32/captions.h"
 #include "frontends/win32/controls.h"
 #include "frontends/win32/display_scale.h"
 #include "frontends/win32/window_procedure.h"
@@ -10,15 +11,22 @@ namespace tallyrope {
 
 namespace {
 
-HBRUSH backgroundBrush(HINSTANCE instance, const WindowRow& row, Scale scale) {
-    HBITMAP background = scaledBitmap(instance, row.background, {0, 0}, scale);
+// The window's picture at its scale with its captions in the language in play.
+HBRUSH backgroundBrush(const FrontEnd& frontEnd, const WindowRow& row, Scale scale) {
+    HBITMAP background = scaledBitmap(frontEnd.instance, row.background, {0, 0}, scale);
+    HDC drawing = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(drawing, background);
+    drawCaptions(drawing, row.window, 0, false, frontEnd.session.language->code, scale, {0, 0});
+    SelectObject(drawing, before);
+    DeleteDC(drawing);
     HBRUSH brush = CreatePatternBrush(background);
     // The brush keeps its own copy of the pattern.
     DeleteObject(background);
     return brush;
 }
 
-bool registerClass(HINSTANCE instance, const WindowRow& row, Scale scale) {
+bool registerClass(const FrontEnd& frontEnd, const WindowRow& row, Scale scale) {
+    HINSTANCE instance = frontEnd.instance;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -31,9 +39,17 @@ bool registerClass(HINSTANCE instance, const WindowRow& row, Scale scale) {
                   LoadImageA(instance, MAKEINTRESOURCEA(resource::icon), IMAGE_ICON, 16, 16, 0))
             : LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = backgroundBrush(instance, row, scale);
+    windowClass.hbrBackground = backgroundBrush(frontEnd, row, scale);
     windowClass.lpszClassName = row.className;
     return RegisterClassExA(&windowClass) != 0;
+}
+
+void replaceBackground(const FrontEnd& frontEnd, Window window) {
+    const auto oldBrush = reinterpret_cast<HGDIOBJ>(
+        SetClassLongPtrA(frontEnd.ui.handle(window), GCLP_HBRBACKGROUND,
+                         reinterpret_cast<LONG_PTR>(backgroundBrush(frontEnd, windowRow(window),
+                                                                    frontEnd.ui.scale(window)))));
+    DeleteObject(oldBrush);
 }
 
 void useScale(FrontEnd& frontEnd, Window window, Scale scale) {
@@ -44,7 +60,9 @@ void useScale(FrontEnd& frontEnd, Window window, Scale scale) {
 } // namespace
 
 HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale scale) {
-    if (!registerClass(frontEnd.instance, row, scale)) {
+    static const bool fontsAdded = (addCaptionFonts(frontEnd.instance), true);
+    (void)fontsAdded;
+    if (!registerClass(frontEnd, row, scale)) {
         return nullptr;
     }
     RECT work{};
@@ -69,14 +87,19 @@ void moveToDpi(FrontEnd& frontEnd, Window window, int dpi, const RECT& suggested
     const std::unique_ptr<ControlFonts> oldFonts =
         std::move(frontEnd.fonts[static_cast<std::size_t>(window)]);
     useScale(frontEnd, window, scale);
-    const auto oldBrush = reinterpret_cast<HGDIOBJ>(SetClassLongPtrA(
-        handle, GCLP_HBRBACKGROUND,
-        reinterpret_cast<LONG_PTR>(backgroundBrush(frontEnd.instance, row, scale))));
-    DeleteObject(oldBrush);
+    replaceBackground(frontEnd, window);
     SetWindowPos(handle, nullptr, suggested.left, suggested.top, scale.toDevice(row.width),
                  scale.toDevice(row.height), SWP_NOZORDER | SWP_NOACTIVATE);
     layOutControls(frontEnd, window);
     RedrawWindow(handle, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void redrawCaptions(FrontEnd& frontEnd) {
+    for (Window window : {Window::Main, Window::AddPuzzles, Window::Message}) {
+        replaceBackground(frontEnd, window);
+        RedrawWindow(frontEnd.ui.handle(window), nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
 }
 
 } // namespace tallyrope

@@ -15,4 +15,7 @@ HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale sc
 // top-left corner where the window system suggests, keeping the round, the texts and the focus.
 void moveToDpi(FrontEnd& frontEnd, Window window, int dpi, const RECT& suggested);
 
+// Every window and button face is drawn again with its captions in the language now in play.
+void redrawCaptions(FrontEnd& frontEnd);
+
 } // namespace tallyrope

@@ -1,6 +1,6 @@
-// The program on displays of 144 and 192 DPI: windows, controls, bitmaps and texts at 1.5 and 2
-// times their table sizes, every click reaching the rules at the tables' points, and a move to
-// a monitor of another DPI.
+// The program on displays of 144 and 192 DPI: windows, controls, bitmaps, captions and texts at 1.5
+// and 2 times their table sizes, every click reaching the rules at the tables' points, and a move
+// to a monitor of another DPI.
 #include "game_copy.h"
 #include "screen_pixels.h"
 #include "storage/puzzle_store.h"
@@ -189,21 +189,132 @@ TEST(Dpi, BitmapsAreDrawnAtTheScaleWholeAtTwice) {
         }));
         // Smoothed, a fraction shows colours between the bitmap's, on the tiles and the faces
         // alike; whole, none does.
-        const auto blends = [&](int id, const Pixels& bitmap) {
-            const Pixels shown = screenPixels(game.screenRect(game.control(id)));
+        const auto blends = [](const Pixels& shown, const Pixels& bitmap) {
             const std::set<DWORD> colours(bitmap.colours.begin(), bitmap.colours.end());
             return std::count_if(shown.colours.begin(), shown.colours.end(),
                                  [&](DWORD colour) { return colours.count(colour) == 0; });
         };
-        EXPECT_EQ(blends(tileB, tile) > 0, display.percent == 150);
+        EXPECT_EQ(blends(screenPixels(game.screenRect(game.control(tileB))), tile) > 0,
+                  display.percent == 150);
         game.send(game.control(id::hNewGame), BM_SETSTATE, TRUE);
-        const Pixels pressed = program.bitmap(newPuzzle.pressedBitmap);
-        EXPECT_TRUE(waitUntil([&] {
-            return meanDifference(screenPixels(game.screenRect(game.control(id::hNewGame))),
-                                  pressed, display.percent) <= allowed;
-        }));
-        EXPECT_EQ(blends(id::hNewGame, pressed) > 0, display.percent == 150);
+        // Around its caption, which is written at the scale.
+        const Pixels pressed = withoutCaption(program.bitmap(newPuzzle.pressedBitmap));
+        const auto shownFace = [&] {
+            return withoutCaption(screenPixels(game.screenRect(game.control(id::hNewGame))),
+                                  display.percent);
+        };
+        EXPECT_TRUE(waitUntil(
+            [&] { return meanDifference(shownFace(), pressed, display.percent) <= allowed; }));
+        EXPECT_EQ(blends(shownFace(), pressed) > 0, display.percent == 150);
     }
+}
+
+// The pixels of `pixels` within 40 of `ink` in every channel, from their top-left corner.
+using Mask = std::set<std::pair<int, int>>;
+Mask inkMask(const Pixels& pixels, DWORD ink) {
+    Mask found;
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            const DWORD colour = pixels.at(x, y);
+            bool within = true;
+            for (int shift : {0, 8, 16}) {
+                within = within && std::abs(static_cast<int>((colour >> shift) & 0xFF) -
+                                            static_cast<int>((ink >> shift) & 0xFF)) <= 40;
+            }
+            if (within) {
+                found.insert({y, x});
+            }
+        }
+    }
+    Mask placed;
+    int left = pixels.width;
+    for (const auto& [y, x] : found) {
+        left = std::min(left, x);
+    }
+    for (const auto& [y, x] : found) {
+        placed.insert({y - found.begin()->first, x - left});
+    }
+    return placed;
+}
+
+// `text` written in `ink` on `paper` in DejaVu Sans Bold with an em of `pixels`, then stretched
+// by `stretch` as a picture is.
+Pixels written(const char* text, int pixels, double stretch, DWORD ink, DWORD paper) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, 240, -40, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP page = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC drawing = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(drawing, page);
+    const RECT all{0, 0, 240, 40};
+    HBRUSH fill = CreateSolidBrush(RGB(paper >> 16, (paper >> 8) & 0xFF, paper & 0xFF));
+    FillRect(drawing, &all, fill);
+    DeleteObject(fill);
+    HFONT font = CreateFontA(-pixels, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_TT_ONLY_PRECIS,
+                             0, ANTIALIASED_QUALITY, 0, "DejaVu Sans");
+    HGDIOBJ fontBefore = SelectObject(drawing, font);
+    SetTextColor(drawing, RGB(ink >> 16, (ink >> 8) & 0xFF, ink & 0xFF));
+    SetBkMode(drawing, TRANSPARENT);
+    TextOutA(drawing, 4, 4, text, static_cast<int>(std::strlen(text)));
+    SelectObject(drawing, fontBefore);
+    DeleteObject(font);
+    const int width = static_cast<int>(240 * stretch);
+    const int height = static_cast<int>(40 * stretch);
+    HDC screen = GetDC(nullptr);
+    HBITMAP stretched = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HDC target = CreateCompatibleDC(nullptr);
+    HGDIOBJ targetBefore = SelectObject(target, stretched);
+    SetStretchBltMode(target, HALFTONE);
+    SetBrushOrgEx(target, 0, 0, nullptr);
+    StretchBlt(target, 0, 0, width, height, drawing, 0, 0, 240, 40, SRCCOPY);
+    Pixels shown = pixelsOf(target, 0, 0, width, height);
+    SelectObject(target, targetBefore);
+    DeleteDC(target);
+    DeleteObject(stretched);
+    SelectObject(drawing, before);
+    DeleteDC(drawing);
+    DeleteObject(page);
+    return shown;
+}
+
+// How much two masks share: what lies in both over what lies in either.
+double overlap(const Mask& a, const Mask& b) {
+    std::size_t both = 0;
+    for (const auto& point : a) {
+        both += b.count(point);
+    }
+    return static_cast<double>(both) / static_cast<double>(a.size() + b.size() - both);
+}
+
+TEST(Dpi, CaptionsAreWrittenSharpAtOneAndAHalf) {
+    GameCopy game;
+    ASSERT_TRUE(game.start(144));
+    const ProgramBitmaps program(game);
+    program.addFonts();
+    const RECT main = game.screenRect(game.window(Window::Main));
+    const auto face = [&] { return screenPixels(game.screenRect(game.control(id::hNewGame))); };
+    // The used letters' panel above its field, at 1.5 times (654, 330) to (742, 352).
+    const auto panel = [&] {
+        return screenPixels({main.left + 981, main.top + 495, main.left + 1113, main.top + 528});
+    };
+    // Each caption in its ink on the colour beside it: the face's mahogany, the panel's paper.
+    const DWORD cream = 0xFFF3D6;
+    const DWORD ink = 0x2B1D12;
+    const DWORD mahogany = program.bitmap(findControl(id::hNewGame)->bitmap).at(6, 14);
+    const DWORD paper = program.bitmap(windowRow(Window::Main).background).at(657, 333);
+    const auto reference = [](const char* text, int pixels, double stretch, DWORD ink,
+                              DWORD paper) {
+        return inkMask(written(text, pixels, stretch, ink, paper), ink);
+    };
+    const Mask sharpNewPuzzle = reference("New Puzzle", 18, 1.0, cream, mahogany);
+    const Mask sharpUsed = reference("Used letters", 17, 1.0, ink, paper);
+    // The way the captions were drawn, stretched from scale 1, is far from the sharp writing.
+    EXPECT_LT(overlap(reference("New Puzzle", 12, 1.5, cream, mahogany), sharpNewPuzzle), 0.8);
+    EXPECT_LT(overlap(reference("Used letters", 11, 1.5, ink, paper), sharpUsed), 0.8);
+    // Written at the scale, each matches the sharp writing nearly pixel for pixel.
+    EXPECT_TRUE(waitUntil([&] { return overlap(inkMask(face(), cream), sharpNewPuzzle) > 0.95; }));
+    EXPECT_TRUE(waitUntil([&] { return overlap(inkMask(panel(), ink), sharpUsed) > 0.95; }));
 }
 
 TEST(Dpi, TextsAreDrawnAtTheScaleTimesTheirSize) {

@@ -30,10 +30,12 @@ class Drawing : public ::testing::Test {
 
     Pixels bitmap(int id) const { return program->bitmap(id); }
 
-    // Waits for the control's face on screen to equal `expected`.
+    // Waits for the control's face on screen to equal `expected` around its caption.
     bool faceShows(int id, const Pixels& expected) const {
-        return waitUntil(
-            [&] { return screenPixels(game.screenRect(game.control(id))) == expected; });
+        return waitUntil([&] {
+            return withoutCaption(screenPixels(game.screenRect(game.control(id)))) ==
+                   withoutCaption(expected);
+        });
     }
 
     GameCopy game;

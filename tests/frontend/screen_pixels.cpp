@@ -1,5 +1,7 @@
 #include "screen_pixels.h"
 
+#include "ui/resource_ids.h"
+
 namespace tallyrope::testing {
 
 Pixels pixelsOf(HDC source, int x, int y, int width, int height) {
@@ -24,6 +26,17 @@ Pixels pixelsOf(HDC source, int x, int y, int width, int height) {
     DeleteDC(memory);
     DeleteObject(copy);
     return pixels;
+}
+
+Pixels withoutCaption(Pixels face, int percent) {
+    const int across = (5 * percent + 99) / 100;
+    const int down = (4 * percent + 99) / 100;
+    for (int y = down; y < face.height - down; ++y) {
+        for (int x = across; x < face.width - across; ++x) {
+            face.colours[static_cast<std::size_t>(y * face.width + x)] = 0;
+        }
+    }
+    return face;
 }
 
 Pixels screenPixels(const RECT& rect) {
@@ -56,6 +69,15 @@ Pixels ProgramBitmaps::bitmap(int id) const {
     DeleteDC(memory);
     DeleteObject(loaded);
     return pixels;
+}
+
+void ProgramBitmaps::addFonts() const {
+    for (int id : resource::captionFonts) {
+        HRSRC found = FindResourceA(program_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
+        DWORD added = 0;
+        AddFontMemResourceEx(LockResource(LoadResource(program_, found)),
+                             SizeofResource(program_, found), nullptr, &added);
+    }
 }
 
 } // namespace tallyrope::testing

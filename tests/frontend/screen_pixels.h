@@ -22,6 +22,10 @@ struct Pixels {
 };
 
 Pixels pixelsOf(HDC source, int x, int y, int width, int height);
+
+// A button's face with the middle, where its caption is written, blacked out: all but its outer
+// 4 rows and 5 columns on each side at `percent`.
+Pixels withoutCaption(Pixels face, int percent = 100);
 Pixels screenPixels(const RECT& rect);
 
 // The bitmaps of a copy's program file.
@@ -34,6 +38,8 @@ class ProgramBitmaps {
 
     bool loaded() const { return program_ != nullptr; }
     Pixels bitmap(int id) const;
+    // Makes the program's caption faces known to this process's GDI.
+    void addFonts() const;
 
   private:
     HMODULE program_ = nullptr;

@@ -1,5 +1,5 @@
 // How static texts lay out: prefixes taken out, centred texts wrapped at spaces.
-#include "frontends/sdl/text_layout.h"
+#include "ui/text_layout.h"
 
 #include <gtest/gtest.h>
 

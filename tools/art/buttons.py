@@ -9,6 +9,8 @@ import paint
 import palette as pal
 
 PRESSED_DARKEN = 0.7
+# Where the loudspeaker stands on the sound button's face, its caption starting 21 pixels on.
+ICON_LEFT = 18
 
 
 def _fit_font(text, width, largest):
@@ -52,8 +54,10 @@ def _caption(face, text, pressed, icon=None):
     left = (w - total) / 2 + shift
     middle = h / 2 + shift
     if icon:
+        # At a fixed place: the caption after it is the language's own.
+        left = ICON_LEFT + shift
         icon(face, (left, middle), colour)
-    paint.put_text(face, (left + icon_width, middle), text, font, colour, "lm", shadow=(30, 14, 6))
+    paint.caption(face, (left + icon_width, middle), text, font, colour, "lm", shadow=(30, 14, 6))
 
 
 def _loudspeaker(face, origin, colour):

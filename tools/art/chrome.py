@@ -25,7 +25,7 @@ def title_strip(target, height, title, subtitle, seed):
     baseline = height // 2 + 6
     paint.put_text(target, (27, baseline), title, title_font, pal.CREAM, "ls", shadow=(0, 0, 0))
     left = 27 + paint.text_width(title, title_font) + 10
-    paint.put_text(target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls")
+    paint.caption(target, (left, baseline), subtitle, pal.serif_italic(11), pal.BRASS_LIGHT, "ls")
 
 
 def _emblem(target, origin):
@@ -89,7 +89,7 @@ def grey_field(target, rect):
 
 
 def label(target, position, text, size=12, anchor="ls", colour=pal.INK):
-    paint.put_text(target, position, text, pal.sans_bold(size), colour, anchor)
+    paint.caption(target, position, text, pal.sans_bold(size), colour, anchor)
 
 
 def brass_plate(target, rect, lines, seed):
@@ -104,7 +104,7 @@ def brass_plate(target, rect, lines, seed):
     line_height = (h - 8) / len(lines)
     for index, (text, font) in enumerate(lines):
         base = y + 4 + line_height * (index + 0.5)
-        paint.put_text(
+        paint.caption(
             target, (centre, base), text, font, pal.WALNUT_DARK, "mm", shadow=pal.BRASS_LIGHT
         )
     for tx in (x + 5, x + w - 6):

@@ -52,26 +52,26 @@ def _info_panel(bg):
     chrome.panel(bg, INFO_PANEL, 1002)
     x, y, w, _ = INFO_PANEL
     centre = x + w // 2
-    paint.put_text(bg, (centre, y + 30), HEADING, pal.serif_bold(17), pal.INK_RED, "ms")
+    paint.caption(bg, (centre, y + 30), HEADING, pal.serif_bold(17), pal.INK_RED, "ms")
     bg[y + 40, x + 30 : x + w - 30] = pal.PARCHMENT_DARK
     bg[y + 41, x + 30 : x + w - 30] = pal.PARCHMENT_LIGHT
     body, bold = pal.sans(12), pal.sans_bold(12)
     left, baseline, step = x + 34, y + 68, 20
     for line in _wrap(INTRODUCTION, body, w - 68):
-        paint.put_text(bg, (left, baseline), line, body, pal.INK, "ls")
+        paint.caption(bg, (left, baseline), line, body, pal.INK, "ls")
         baseline += step
     baseline += 8
-    paint.put_text(bg, (left, baseline), REMINDER, bold, pal.INK_RED, "ls")
+    paint.caption(bg, (left, baseline), REMINDER, bold, pal.INK_RED, "ls")
     baseline += step + 10
     for caption, meaning in BUTTON_NOTES:
         paint.put_text(bg, (left + 8, baseline), "\u2022", bold, pal.BRASS_DARK, "ls")
-        paint.put_text(bg, (left + 22, baseline), caption, bold, pal.INK, "ls")
+        paint.caption(bg, (left + 22, baseline), caption, bold, pal.INK, "ls")
         indent = left + 22 + paint.text_width(caption, bold) + 6
-        paint.put_text(bg, (indent, baseline), "\u2013 " + meaning, body, pal.INK, "ls")
+        paint.caption(bg, (indent, baseline), "\u2013 " + meaning, body, pal.INK, "ls")
         baseline += step
     baseline += 10
-    paint.put_text(bg, (left, baseline), RULES, body, pal.INK, "ls")
-    paint.put_text(bg, (left, baseline + step), SAVING, body, pal.INK, "ls")
+    paint.caption(bg, (left, baseline), RULES, body, pal.INK, "ls")
+    paint.caption(bg, (left, baseline + step), SAVING, body, pal.INK, "ls")
 
 
 def _entry_panel(bg):

@@ -13,6 +13,7 @@ from PIL import Image
 import bitmap_file
 import bubbles
 import buttons
+import caption_fonts
 import console_window
 import figure
 import icon
@@ -48,6 +49,8 @@ def build_bitmaps():
 
 def main():
     bitmaps = build_bitmaps()
+    for name, data in sorted(caption_fonts.render().items()):
+        _write(ROOT / "resources" / "fonts" / name, data)
     for bitmap_id, picture in sorted(bitmaps.items()):
         data = bitmap_file.bmp_bytes(paint.to_image(picture))
         _write(ROOT / "resources" / "bitmaps" / f"{bitmap_id}.bmp", data)
@@ -64,6 +67,9 @@ def main():
         _write(theme / f"{size}x{size}" / "apps" / "tallyrope.png", _rgba_png(icon.picture(size)))
     _write(theme / "scalable" / "apps" / "tallyrope.svg", icon.scalable().encode())
 
+    # The previews show the windows as the programs draw them, with their English captions.
+    paint.words = True
+    bitmaps = build_bitmaps()
     previews = {
         "main-start": preview.main_window(bitmaps, "start"),
         "main-playing": preview.main_window(bitmaps, "playing"),
@@ -78,7 +84,7 @@ def main():
     guide = paint.to_image(previews["main-playing"]).resize((600, 413), Image.LANCZOS)
     _write(ROOT / "help" / "images" / "main-window.png", _png(paint.from_image(guide)))
     print(
-        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, beep, icons and previews written",
+        f"{len(bitmaps)} bitmaps, {len(sounds.CLIPS)} sounds, beep, fonts, icons and previews written",
         file=sys.stderr,
     )
 

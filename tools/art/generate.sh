@@ -6,7 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 
-packages=(python3 python3-pil python3-numpy fonts-dejavu-core fonts-liberation2 fp-utils)
+packages=(python3 python3-pil python3-numpy python3-fonttools python3-brotli fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fp-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -101,7 +101,7 @@ def _chalk_and_eraser(bg):
     felt = paint.Sketch((w, h))
     felt.rounded_rect((0, h - 8, w, h), 2)
     paint.blend(bg, felt.mask(), (86, 86, 84), (x, y))
-    paint.put_text(bg, (x + w // 2, y + 8), "FELT", pal.condensed_bold(8), (96, 62, 32), "mm")
+    paint.caption(bg, (x + w // 2, y + 8), "FELT", pal.condensed_bold(8), (96, 62, 32), "mm")
     chalk = paint.Sketch((60, 12))
     chalk.line([(4, 6), (44, 3.5)], 6)
     paint.blend(bg, chalk.mask(), (244, 242, 234), (15, 522))
@@ -115,7 +115,7 @@ def _player_panel(bg, player, rect):
     x, y, w, h = rect
     fields = layout.TEXT_FIELDS["main"]
     points, wins, losses = (1690, 1750, 1810) if player == 1 else (1720, 1780, 1840)
-    paint.put_text(bg, (x + 14, y + 21), f"Player {player}", pal.serif_bold(15), pal.INK_RED, "ls")
+    paint.caption(bg, (x + 14, y + 21), f"Player {player}", pal.serif_bold(15), pal.INK_RED, "ls")
     bg[y + 25, x + 14 : x + w - 14] = pal.PARCHMENT_DARK
     bg[y + 26, x + 14 : x + w - 14] = pal.PARCHMENT_LIGHT
     for field_id, caption in ((points, "Points"), (wins, "Wins / Losses")):
@@ -125,7 +125,7 @@ def _player_panel(bg, player, rect):
         chrome.grey_field(bg, fields[field_id])
     wx, wy, ww, wh = fields[wins]
     lx = fields[losses][0]
-    chrome.label(bg, ((wx + ww + lx) // 2, wy + wh // 2), "/", 13, "mm")
+    paint.put_text(bg, ((wx + ww + lx) // 2, wy + wh // 2), "/", pal.sans_bold(13), pal.INK, "mm")
 
 
 def _used_letters_panel(bg):
@@ -141,9 +141,9 @@ def _skill_and_hint(bg):
     chrome.grey_field(bg, fields[1930])
     hx, hy, hw, _ = fields[1930]
     font = pal.sans_bold(11)
-    paint.put_text(bg, (hx + 1, hy - 5), "Hint", font, pal.CREAM, "ls", shadow=pal.WALNUT_DARK)
+    paint.caption(bg, (hx + 1, hy - 5), "Hint", font, pal.CREAM, "ls", shadow=pal.WALNUT_DARK)
     sx, _, sw, _ = fields[4400]
-    paint.put_text(
+    paint.caption(
         bg, (sx + sw, hy - 5), "misses to lose", font, pal.CREAM, "rs", shadow=pal.WALNUT_DARK
     )
 
@@ -153,7 +153,7 @@ def _solve_row(bg):
     x, y, w, h = box
     chrome.panel(bg, (x - 5, y - 5, w + 10, h + 10), 4814, tacks=False)
     chrome.grey_field(bg, box)
-    paint.put_text(
+    paint.caption(
         bg,
         (x + w // 2, y - 10),
         "Type the whole phrase here, then press Solve Puzzle",

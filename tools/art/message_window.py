@@ -19,7 +19,7 @@ def paint_background():
     centre = PANEL[0] + PANEL[2] // 2
     font = pal.sans_bold(12)
     for index, line in enumerate(LINES):
-        paint.put_text(bg, (centre, 47 + 14 * index), line, font, pal.INK, "ms")
+        paint.caption(bg, (centre, 47 + 14 * index), line, font, pal.INK, "ms")
     for x, y, direction in KEYS:
         _key_cap(bg, x, y, direction)
     chrome.window_border(bg)

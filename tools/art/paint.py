@@ -215,6 +215,17 @@ def text_width(text, font):
     return right - left
 
 
+# Whether the captions are painted: the programs draw them at their own scale and in the
+# player's language, so only the preview pictures carry them.
+words = False
+
+
+def caption(*arguments, **keywords):
+    """Words the programs draw themselves, painted only into the previews."""
+    if words:
+        put_text(*arguments, **keywords)
+
+
 def put_text(target, position, text, font, colour, anchor="la", shadow=None, offset=(1, 1)):
     """Draw text, with an optional shadow (or highlight) at an offset."""
     size = (target.shape[1], target.shape[0])

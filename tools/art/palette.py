@@ -32,7 +32,7 @@ MAPLE_DARK = (168, 122, 70)
 BEVEL_SHADOW = (96, 78, 52)
 BEVEL_LIGHT = (255, 250, 234)
 
-_FONT_DIRS = {
+FONT_FOLDERS = {
     "DejaVu": "/usr/share/fonts/truetype/dejavu/",
     "Liberation": "/usr/share/fonts/truetype/liberation2/",
 }
@@ -40,7 +40,7 @@ _FONT_DIRS = {
 
 def font(file_name, size):
     """A font from Debian's DejaVu or Liberation packages, laid out without raqm."""
-    folder = _FONT_DIRS["DejaVu" if file_name.startswith("DejaVu") else "Liberation"]
+    folder = FONT_FOLDERS["DejaVu" if file_name.startswith("DejaVu") else "Liberation"]
     return ImageFont.truetype(folder + file_name, size, layout_engine=ImageFont.Layout.BASIC)
 
 

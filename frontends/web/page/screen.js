@@ -1,6 +1,7 @@
 // The page object the core draws through (page_library.js calls it): the three windows as
 // panels of the stage and every control as an element at its table rectangle.
 import { bitmapUrl } from "./assets.js";
+import { describeCaption, makeCaption, writeCaption } from "./captions.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
 import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
@@ -509,6 +510,24 @@ export class Screen {
             const outcome = this.panels[0].querySelector(".outcome");
             outcome && (outcome.hidden = true);
         }
+    }
+
+    // A caption of the desktop picture, made at the first telling and written anew in each
+    // language.
+    caption(index, fields, text, lead) {
+        this.captions ??= [];
+        if (this.captions[index] === undefined) {
+            const caption = describeCaption(fields);
+            const span = makeCaption(caption);
+            const on =
+                caption.button === 0
+                    ? this.panels[caption.window]
+                    : this.controls.get(caption.button)?.element;
+            on?.append(span);
+            this.captions[index] = { caption, span };
+        }
+        const { caption, span } = this.captions[index];
+        writeCaption(span, caption, fromBytes(text), fromBytes(lead));
     }
 
     // Named in the language in play, before the page is told the language.

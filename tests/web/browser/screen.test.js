@@ -445,7 +445,8 @@ test("in both layouts Tab and a screen reader go through the game as the screen 
 function assertNear(actual, expected) {
     const channels = (colour) => [0, 2, 4].map((at) => parseInt(colour.slice(at, at + 2), 16));
     const [a, e] = [channels(actual), channels(expected)];
-    assert.ok(a.every((value, i) => Math.abs(value - e[i]) <= 8), `${actual} is not near ${expected}`);
+    // Lossy WebP at quality 85 moves a pixel of the wood by up to a dozen.
+    assert.ok(a.every((value, i) => Math.abs(value - e[i]) <= 12), `${actual} is not near ${expected}`);
 }
 
 test("each panel shows its background's colours, a held button its pressed face, and a press slid off it nothing", async () => {
@@ -473,7 +474,7 @@ test("each panel shows its background's colours, a held button its pressed face,
     assertNear(await colourAt(main, 3, 600), "6e492a");
     assertNear(await colourAt(main, 29, 497), "b0804c");
     assert.equal(await colourAt(main, 470, 590), "c0c0c0");
-    assert.equal(await colourAt(main, 761 + 51, 329 + 14), "ae9077");
+    assert.equal(await colourAt(main, 761 + 6, 329 + 14), "6e3a22");
 
     // The title strip shows the message panel only before the first puzzle.
     await page.mouse.click(main.x + 5, main.y + 5);
@@ -487,9 +488,9 @@ test("each panel shows its background's colours, a held button its pressed face,
     const slideOff = async (x, y, checkFaces) => {
         await page.mouse.move(main.x + x, main.y + y);
         await page.mouse.down();
-        if (checkFaces) assert.equal(await colourAt(main, 761 + 51, 329 + 14), "361b0f");
+        if (checkFaces) assert.equal(await colourAt(main, 761 + 6, 329 + 14), "4d2818");
         await page.mouse.move(main.x + 700, main.y + 300);
-        if (checkFaces) assert.equal(await colourAt(main, 761 + 51, 329 + 14), "ae9077");
+        if (checkFaces) assert.equal(await colourAt(main, 761 + 6, 329 + 14), "6e3a22");
         await page.mouse.up();
     };
     await slideOff(761 + 20, 329 + 10, true);

@@ -117,9 +117,10 @@ test("the page can be installed, and its service worker keeps every file, so it 
         )
         .filter((file) => !/^(help|icons)\//.test(file) && file !== "sw.js");
     // Each language's puzzles and texts, and the tiles after Z, are kept once a language needs
-    // them; another language's manifest is read only to install the game in that language.
+    // them; another language's manifest is read only to install the game in that language; the
+    // captions' faces once the desktop picture shows.
     assert.deepEqual(
-        shipped.filter((file) => !pageFiles.includes(file)),
+        shipped.filter((file) => !pageFiles.includes(file)).sort(),
         [
             "OnLoad-de.dat",
             "OnLoad-es.dat",
@@ -144,7 +145,12 @@ test("the page can be installed, and its service worker keeps every file, so it 
             "art/6330.webp",
             "art/6390.webp",
             "art/6450.webp",
-        ],
+            "fonts/sans.woff2",
+            "fonts/sans-bold.woff2",
+            "fonts/sans-condensed-bold.woff2",
+            "fonts/serif-bold.woff2",
+            "fonts/serif-italic.woff2",
+        ].sort(),
     );
 
     const server = await serveFolder(pageFolder);

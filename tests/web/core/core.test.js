@@ -102,6 +102,9 @@ describe("a round in the browser build", () => {
             ...seeded, "TRLanguage.dat": "Language= fr\r\n", "TRData-fr.dat": "\u00e9t\u00e9;Saison:",
         }));
         assert.equal(page.names.get(newPuzzle), "Nouvelle \u00e9nigme");
+        // The desktop picture's words: a button's face and a note led by the button's name.
+        assert.ok(page.captions.includes(`${newPuzzle}: Nouvelle \u00e9nigme`));
+        assert.ok(page.captions.includes("0: Supprimersupprime l'\u00e9nigme affich\u00e9e."));
         module._tr_runCommand(soundButton);
         assert.equal(page.names.get(soundButton), "Son coup\u00e9");
         module._tr_runCommand(newPuzzle);

@@ -25,6 +25,7 @@ export class FakePage {
         this.offered = [];
         this.texts = new Map();
         this.names = new Map(); // what a screen reader calls each control
+        this.captions = []; // the desktop picture's words, as "button: words"
         this.announced = [];
         // The sentences that ended a round, and the misses left after each step.
         this.roundEndings = [];
@@ -37,6 +38,9 @@ export class FakePage {
     }
 
     makeWindow() {}
+    caption(index, fields, words, lead) {
+        this.captions[index] = `${fields[1]}: ${text(lead)}${text(words)}`;
+    }
     makeControl(row) {
         this.texts.set(row.id, row.text);
     }

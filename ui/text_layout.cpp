@@ -1,4 +1,4 @@
-#include "frontends/sdl/text_layout.h"
+#include "ui/text_layout.h"
 
 namespace tallyrope {
 

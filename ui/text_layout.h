@@ -1,4 +1,4 @@
-// How the static texts lay out their lines, as the Windows controls do.
+// How texts lay out their lines, as the Windows controls do.
 #pragma once
 
 #include <functional>

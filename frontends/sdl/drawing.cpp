@@ -1,6 +1,7 @@
 #include "frontends/sdl/drawing.h"
 
 #include "frontends/sdl/code_page.h"
+#include "ui/field_frames.h"
 #include "ui/text_layout.h"
 #include "ui/window_table.h"
 
@@ -125,6 +126,13 @@ void drawWindow(const SdlUi& ui, const Pictures& pictures, Scale scale, Window w
     Bitmaps& bitmaps = pictures.bitmaps;
     SDL_SetClipRect(target, nullptr);
     drawBitmapAt(bitmaps, windowRow(window).background, 0, 0, scale, target);
+    // The fields' frames sharp over a smoothly stretched picture.
+    for (const FrameBand& band : fieldFrames(window, scale)) {
+        SDL_Rect place = sdlRect(band.place);
+        SDL_FillRect(
+            target, &place,
+            SDL_MapRGB(target->format, band.colour.red, band.colour.green, band.colour.blue));
+    }
     pictures.captions.draw(window, 0, false, pictures.languageCode, scale, target, {0, 0});
     // The controls made first lie on top, as on Windows: the masked phrase covers the second
     // phrase line on the same rectangle.

@@ -5,17 +5,29 @@
 #include "frontends/win32/controls.h"
 #include "frontends/win32/display_scale.h"
 #include "frontends/win32/window_procedure.h"
+#include "ui/field_frames.h"
 #include "ui/resource_ids.h"
 
 namespace tallyrope {
 
 namespace {
 
-// The window's picture at its scale with its captions in the language in play.
+// The fields' frames drawn again sharp over the stretched picture.
+void drawFieldFrames(HDC target, Window window, Scale scale) {
+    for (const FrameBand& band : fieldFrames(window, scale)) {
+        const RECT place{band.place.left, band.place.top, band.place.right, band.place.bottom};
+        HBRUSH brush = CreateSolidBrush(RGB(band.colour.red, band.colour.green, band.colour.blue));
+        FillRect(target, &place, brush);
+        DeleteObject(brush);
+    }
+}
+
+// The window's picture at its scale with its frames and its captions in the language in play.
 HBRUSH backgroundBrush(const FrontEnd& frontEnd, const WindowRow& row, Scale scale) {
     HBITMAP background = scaledBitmap(frontEnd.instance, row.background, {0, 0}, scale);
     HDC drawing = CreateCompatibleDC(nullptr);
     HGDIOBJ before = SelectObject(drawing, background);
+    drawFieldFrames(drawing, row.window, scale);
     drawCaptions(drawing, row.window, 0, false, frontEnd.session.language->code, scale, {0, 0});
     SelectObject(drawing, before);
     DeleteDC(drawing);

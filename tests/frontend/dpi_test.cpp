@@ -287,7 +287,7 @@ double overlap(const Mask& a, const Mask& b) {
     return static_cast<double>(both) / static_cast<double>(a.size() + b.size() - both);
 }
 
-TEST(Dpi, CaptionsAreWrittenSharpAtOneAndAHalf) {
+TEST(Dpi, CaptionsAndFieldFramesAreSharpAtOneAndAHalf) {
     GameCopy game;
     ASSERT_TRUE(game.start(144));
     const ProgramBitmaps program(game);
@@ -315,6 +315,12 @@ TEST(Dpi, CaptionsAreWrittenSharpAtOneAndAHalf) {
     // Written at the scale, each matches the sharp writing nearly pixel for pixel.
     EXPECT_TRUE(waitUntil([&] { return overlap(inkMask(face(), cream), sharpNewPuzzle) > 0.95; }));
     EXPECT_TRUE(waitUntil([&] { return overlap(inkMask(panel(), ink), sharpUsed) > 0.95; }));
+    // The light edge under Player 1's points, table row 136, in its own colour, as is the dark
+    // one above them, row 117.
+    const Pixels points =
+        screenPixels({main.left + 1200, main.top + 176, main.left + 1201, main.top + 206});
+    EXPECT_EQ(points.at(0, 0), 0x604E34u);
+    EXPECT_EQ(points.at(0, 28), 0xFFFAEAu);
 }
 
 TEST(Dpi, TextsAreDrawnAtTheScaleTimesTheirSize) {

@@ -12,6 +12,7 @@
 #include "storage/puzzle_store.h"
 #include "storage/stats_file.h"
 #include "text/catalogue.h"
+#include "text/languages.h"
 #include "ui/control_ids.h"
 
 #include <filesystem>
@@ -24,8 +25,9 @@ namespace {
 // The main window's title strip, in client coordinates.
 constexpr Rect titleRect{0, 0, 640, 25};
 
-// The window title by which a running help viewer is recognised.
-constexpr char helpViewerTitle[] = "Tallyrope Guide";
+// The window title by which a running help viewer is recognised, the guide's title in the
+// language it is written in.
+const char* const helpViewerTitle = englishText("Tallyrope Guide");
 
 // The windows move by this many pixels per arrow key press.
 constexpr int moveStep = 2;
@@ -58,15 +60,40 @@ void minimizeButton(Session& s) {
     s.ui.minimize();
 }
 
+// A guide is open in one language or another.
+bool guideOpen(Session& s) {
+    for (const Language& language : languages()) {
+        if (s.ui.windowTitled(translate(language.code, helpViewerTitle))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The guide in the language of `code`: the English one's file in a folder named by the code
+// beside it.
+std::string guideIn(const std::string& english, const std::string& code) {
+    if (code == "en") {
+        return english;
+    }
+    const std::size_t slash = english.find_last_of("/\\");
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    const char separator = slash == std::string::npos ? '/' : english[slash];
+    return english.substr(0, name) + code + separator + english.substr(name);
+}
+
 void helpButton(Session& s) {
     const std::string& code = s.language->code;
     playwav1(s);
-    if (s.ui.windowTitled(helpViewerTitle)) {
+    if (guideOpen(s)) {
         s.ui.messageBox(translate(code, "terminating request... help program is currently in use."),
                         translate(code, "System - Permission Denied"), true);
         return;
     }
-    if (!s.ui.openHelp(s.paths.HelpFiler)) {
+    // A copy without its guide in the language in play still has the English one.
+    const std::string guide = guideIn(s.paths.HelpFiler, code);
+    if (!s.ui.openHelp(guide) &&
+        (guide == s.paths.HelpFiler || !s.ui.openHelp(s.paths.HelpFiler))) {
         s.ui.messageBox(translate(code, "Help files could not be opened..."),
                         translate(code, "Error - Tallyrope"), false);
     }

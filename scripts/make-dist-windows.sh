@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows distribution: a folder with the program, every language's shipped puzzle store
-# from PUZZLES (OnLoad.dat, OnLoad-de.dat...) and the help, and a zip of that folder beside it.
+# from PUZZLES (OnLoad.dat, OnLoad-de.dat...) and the guide in every language (de\tallyrope-help.chm...),
+# and a zip of that folder beside it.
 # Usage: scripts/make-dist-windows.sh PROGRAM PUZZLES DIST_FOLDER
 set -euo pipefail
 
@@ -27,4 +28,10 @@ fi
 rm -rf "$dist"
 mkdir -p "$dist"
 cp "$program" "$puzzles"/OnLoad*.dat "$help" "$dist/"
+# Each other language's guide in a folder named by its code, where the program looks for it.
+for guide in "$root"/help/*/tallyrope-help.chm; do
+    code=$(basename "$(dirname "$guide")")
+    mkdir -p "$dist/$code"
+    cp "$guide" "$dist/$code/"
+done
 "$root/scripts/zip-folder.sh" "$dist" "$(dirname "$dist")/tallyrope-windows.zip"

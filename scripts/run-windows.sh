@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the Windows build under Wine from play/, which keeps the statistics, the puzzle store
-# and the configuration between runs; only the program and the help are refreshed. Without a
+# and the configuration between runs; only the program and the guides are refreshed. Without a
 # display the game is started on a virtual one and a screenshot is saved instead.
 # Usage: scripts/run-windows.sh WINDOWS_BUILD_FOLDER
 set -euo pipefail
@@ -15,6 +15,11 @@ export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tallyrope/wine}
 mkdir -p "$play"
 cp "$build/bin/tallyrope.exe" "$play/"
 cp "$root/help/tallyrope-help.chm" "$play/"
+for guide in "$root"/help/*/tallyrope-help.chm; do
+    code=$(basename "$(dirname "$guide")")
+    mkdir -p "$play/$code"
+    cp "$guide" "$play/$code/"
+done
 if [ ! -f "$puzzles/OnLoad.dat" ]; then
     echo "No puzzle stores in $puzzles: New Puzzle will find no puzzles." >&2
 fi

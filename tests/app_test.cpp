@@ -2,6 +2,7 @@
 // arrow keys and close requests.
 #include "test_support.h"
 
+#include "app/language_choice.h"
 #include "app/routing.h"
 #include "app/start_up.h"
 #include "ui/control_ids.h"
@@ -141,6 +142,23 @@ TEST(TitleButtons, HelpIsGuardedByTheViewersTitleAndReportsAFailedOpen) {
     EXPECT_EQ(t.ui.boxes[1].caption, "Error - Tallyrope");
     EXPECT_FALSE(t.ui.boxes[1].topmost);
     EXPECT_EQ(t.ui.sounds, (std::vector<int>{4450, 4450}));
+
+    // An open guide in another language counts too.
+    t.ui.windowTitles = {"Tallyrope-Anleitung"};
+    t.press(id::hHelpMe);
+    EXPECT_EQ(t.ui.boxes.size(), 3u);
+    EXPECT_EQ(t.ui.helpOpened.size(), 1u);
+
+    // In German the German guide, in a folder beside the English one, then the English one.
+    t.ui.windowTitles.clear();
+    chooseLanguage(t.session, "de");
+    t.ui.helpOpened.clear();
+    t.press(id::hHelpMe);
+    const std::string folder = t.folder.prefix();
+    EXPECT_EQ(t.ui.helpOpened, (std::vector<std::string>{folder + "de/tallyrope-help.chm",
+                                                         folder + "tallyrope-help.chm"}));
+    EXPECT_EQ(t.ui.boxes.back().text, "Die Hilfedateien konnten nicht ge\xF6"
+                                      "ffnet werden...");
 }
 
 TEST(TitleButtons, QuitSavesOnceWhateverEndsTheRunAfterIt) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -365,14 +366,19 @@ TEST(Icon, TheDesktopThemeHasAnRgbaPictureOfEachFoldersSize) {
         << "the scalable icon is not a 256-unit SVG picture";
 }
 
-TEST(Help, GuideIsACompiledHelpFileTitledForTheViewerCheck) {
-    Bytes chm = readFile("help/tallyrope-help.chm");
-    ASSERT_GE(chm.size(), 4u) << "help file is missing";
-    EXPECT_EQ(std::string(chm.begin(), chm.begin() + 4), "ITSF");
+TEST(Help, EachLanguagesGuideIsACompiledHelpFileTitledForTheViewerCheck) {
     // The game finds an open guide by its window title, which comes from the file.
-    const std::string title = "Tallyrope Guide";
-    EXPECT_NE(std::search(chm.begin(), chm.end(), title.begin(), title.end()), chm.end())
-        << "help file does not carry the title " << title;
+    const std::pair<const char*, const char*> guides[] = {
+        {"help/tallyrope-help.chm", "Tallyrope Guide"},
+        {"help/de/tallyrope-help.chm", "Tallyrope-Anleitung"},
+    };
+    for (const auto& [file, title] : guides) {
+        Bytes chm = readFile(file);
+        ASSERT_GE(chm.size(), 4u) << file << " is missing";
+        EXPECT_EQ(std::string(chm.begin(), chm.begin() + 4), "ITSF");
+        EXPECT_NE(std::search(chm.begin(), chm.end(), title, title + std::strlen(title)), chm.end())
+            << file << " does not carry the title " << title;
+    }
 }
 
 } // namespace

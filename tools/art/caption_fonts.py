@@ -32,7 +32,8 @@ def _cut(file_name, flavor):
     options.flavor = flavor
     options.notdef_outline = True
     options.drop_tables += ["FFTM"]
-    font = TTFont(pal.FONT_FOLDERS["DejaVu"] + file_name)
+    # The face's own date, not today's, so that the files stay the same from run to run.
+    font = TTFont(pal.FONT_FOLDERS["DejaVu"] + file_name, recalcTimestamp=False)
     cutter = subset.Subsetter(options)
     cutter.populate(text=CHARACTERS)
     cutter.subset(font)

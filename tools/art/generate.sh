@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerate the game's art, sounds, icon, preview pictures and help file.
+# Regenerate the game's art, sounds, icon, preview pictures and help files.
 # Installs the Debian packages it needs when they are missing.
 set -euo pipefail
 
@@ -21,8 +21,18 @@ fi
 /usr/bin/python3 "$here/generate.py"
 
 # chmcmd's output depends on its environment and on where memory lands, so it
-# runs with a fixed environment and without address randomisation.
+# runs with a fixed environment and without address randomisation. The English guide is
+# tallyrope.hhp; each other language's, tallyrope-CODE.hhp, compiles into CODE/.
 cd "$root/help"
-env -i PATH=/usr/bin:/bin LC_ALL=C setarch "$(uname -m)" -R chmcmd --no-html-scan tallyrope.hhp >/dev/null
-/usr/bin/python3 "$here/chm_stamp.py" tallyrope-help.chm
-echo "help/tallyrope-help.chm written" >&2
+compile() {
+    env -i PATH=/usr/bin:/bin LC_ALL=C setarch "$(uname -m)" -R chmcmd --no-html-scan "$1" >/dev/null
+    /usr/bin/python3 "$here/chm_stamp.py" "$2"
+    echo "help/$2 written" >&2
+}
+compile tallyrope.hhp tallyrope-help.chm
+for project in tallyrope-*.hhp; do
+    code=${project#tallyrope-}
+    code=${code%.hhp}
+    mkdir -p "$code"
+    compile "$project" "$code/tallyrope-help.chm"
+done

@@ -508,7 +508,7 @@ test("each panel shows its background's colours, a held button its pressed face,
 test("the guide's pages are laid out at a phone's width, its pictures inside it", async () => {
     const page = await session.browser.newPage();
     await page.setViewport(screens[1]);
-    for (const name of ["welcome", "playing", "browser"]) {
+    for (const name of ["welcome", "playing", "browser", "de/browser"]) {
         await page.goto(`${session.url}help/pages/${name}.html`);
         const width = await page.evaluate(() => [innerWidth, document.documentElement.scrollWidth]);
         assert.deepEqual(width, [360, 360], name);

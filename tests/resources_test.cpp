@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -371,12 +370,19 @@ TEST(Help, EachLanguagesGuideIsACompiledHelpFileTitledForTheViewerCheck) {
     const std::pair<const char*, const char*> guides[] = {
         {"help/tallyrope-help.chm", "Tallyrope Guide"},
         {"help/de/tallyrope-help.chm", "Tallyrope-Anleitung"},
+        {"help/es/tallyrope-help.chm", "Gu\xED"
+                                       "a de Tallyrope"},
+        {"help/fr/tallyrope-help.chm", "Guide de Tallyrope"},
+        {"help/it/tallyrope-help.chm", "Guida di Tallyrope"},
+        {"help/nl/tallyrope-help.chm", "Tallyrope-gids"},
+        {"help/pt_BR/tallyrope-help.chm", "Guia do Tallyrope"},
     };
     for (const auto& [file, title] : guides) {
         Bytes chm = readFile(file);
         ASSERT_GE(chm.size(), 4u) << file << " is missing";
         EXPECT_EQ(std::string(chm.begin(), chm.begin() + 4), "ITSF");
-        EXPECT_NE(std::search(chm.begin(), chm.end(), title, title + std::strlen(title)), chm.end())
+        const std::string text(chm.begin(), chm.end());
+        EXPECT_NE(text.find(title), std::string::npos)
             << file << " does not carry the title " << title;
     }
 }

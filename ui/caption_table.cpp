@@ -75,6 +75,14 @@ CaptionRow face(Window window, int button, EnglishInContext text, int width, int
     return row;
 }
 
+// A speech bubble's words in red ink, centred on `middle` of the bubble's picture and smaller
+// down to `smallest` to fit its body.
+CaptionRow bubble(int control, const char* text, Rect body, double middle, CaptionFace face,
+                  int size, int smallest) {
+    return {Window::Main, control, text,  body, face, size, centre,  CaptionAnchor::Middle,
+            middle,       inkRed,  false, {},   1,    0,    smallest};
+}
+
 // A line of the console's notes on its buttons: a button's name, then what it does.
 CaptionRow note(const char* name, const char* meaning, int y) {
     CaptionRow row = line(meaning, y);
@@ -195,6 +203,10 @@ const std::vector<CaptionRow>& captionTable() {
             face(Window::Main, id::hShowWord, englishText("Solution"), 102, 28),
             face(Window::Main, id::hPuzzled, englishText("Solve Puzzle"), 115, 34),
             face(Window::Main, id::hConsole, englishText("S/H Con Panel"), 117, 34),
+            // The figure's cheer and the crow's.
+            bubble(id::hPlayerWon, englishText("YOU WIN!"), {4, 0, 72, 30}, 16.0, bold, 12, 8),
+            bubble(id::hCawWord, englishText("CAAAW!"), {4, 0, 48, 21}, 12.0,
+                   CaptionFace::SansCondensedBold, 10, 7),
 
             // The console: its title strip, the notes on its use and the boxes' labels.
             motto(Window::AddPuzzles, englishText("puzzle control console"), 656, 20),

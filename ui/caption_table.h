@@ -24,7 +24,7 @@ struct CaptionColour {
 
 struct CaptionRow {
     Window window;
-    int button;       // the owner-drawn button whose faces carry it, or 0 for the background
+    int control;      // the button or picture whose bitmaps carry it, or 0 for the background
     const char* text; // English; a paragraph when `lines` is above 1
     Rect box;         // the width it must fit; the edge, or the middle, that `align` names
     CaptionFace face;

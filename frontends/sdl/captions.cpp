@@ -51,13 +51,13 @@ void Captions::drawPiece(const std::string& text, CaptionFace face, int pixels, 
     SDL_FreeSurface(line);
 }
 
-void Captions::draw(Window window, int button, bool pressed, const std::string& code, Scale scale,
+void Captions::draw(Window window, int control, bool pressed, const std::string& code, Scale scale,
                     SDL_Surface* target, SDL_Point origin) {
     const auto measured = [this](const std::string& bytes, CaptionFace face, int pixels) {
         return measure(bytes, face, pixels);
     };
     for (const CaptionRow& row : captionTable()) {
-        if (row.window != window || row.button != button) {
+        if (row.window != window || row.control != control) {
             continue;
         }
         for (const CaptionPiece& piece :

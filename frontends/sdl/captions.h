@@ -21,9 +21,9 @@ class Captions {
 
     int measure(const std::string& bytes, CaptionFace face, int pixels);
 
-    // The captions of `window`'s background (`button` 0) or of a button's face, whose corner is
-    // at `origin` on `target`.
-    void draw(Window window, int button, bool pressed, const std::string& code, Scale scale,
+    // The captions of `window`'s background (`control` 0) or of a control's picture, a button's
+    // face or a bubble, whose corner is at `origin` on `target`.
+    void draw(Window window, int control, bool pressed, const std::string& code, Scale scale,
               SDL_Surface* target, SDL_Point origin);
 
   private:

@@ -152,6 +152,9 @@ void drawWindow(const SdlUi& ui, const Pictures& pictures, Scale scale, Window w
             break;
         case ControlKind::BitmapStatic:
             drawBitmapAt(bitmaps, row.bitmap, row.x, row.y, scale, target);
+            // A bubble's words.
+            pictures.captions.draw(window, row.id, false, pictures.languageCode, scale, target,
+                                   {box.left, box.top});
             break;
         case ControlKind::Edit:
             SDL_FillRect(target, &place, mapped(target, fieldGrey));

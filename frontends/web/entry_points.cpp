@@ -90,7 +90,7 @@ void tellCaptions(const Language& language) {
     int index = 0;
     for (const CaptionRow& row : captionTable()) {
         const int fields[] = {static_cast<int>(row.window),
-                              row.button,
+                              row.control,
                               row.box.left,
                               row.box.top,
                               row.box.right,

@@ -10,7 +10,7 @@ void tr_page_makeControl(int id, int kind, int window, int x, int y, int width, 
 // What a screen reader calls control `id`, in the language in play.
 void tr_page_nameControl(int id, const char* name, int nameLength);
 void tr_page_setText(int id, const char* text, int length);
-// Caption `index` of the desktop picture: its window, button (0 for the background), box (four),
+// Caption `index` of the desktop picture: its window, control (0 for the background), box (four),
 // face, size, alignment, anchor, height in hundredths, ink, shadowed, shadow, lines, line step
 // and smallest size, then its words and the button name that leads them.
 void tr_page_caption(int index, const int* fields, const char* text, int textLength,

@@ -13,6 +13,14 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return {size.bmWidth, size.bmHeight};
 }
 
+void drawInto(HBITMAP bitmap, const std::function<void(HDC)>& draw) {
+    HDC drawing = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(drawing, bitmap);
+    draw(drawing);
+    SelectObject(drawing, before);
+    DeleteDC(drawing);
+}
+
 void stretchFor(HDC target, Scale scale) {
     if (!scale.whole()) {
         SetStretchBltMode(target, HALFTONE);

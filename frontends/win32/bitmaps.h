@@ -4,6 +4,8 @@
 
 #include "ui/scale.h"
 
+#include <functional>
+
 #include <windows.h>
 
 namespace tallyrope {
@@ -12,6 +14,9 @@ namespace tallyrope {
 HBITMAP loadBitmap(HINSTANCE instance, int id);
 
 SIZE bitmapSize(HBITMAP bitmap);
+
+// Runs `draw` on a memory context that `bitmap` is selected into, to write over the picture.
+void drawInto(HBITMAP bitmap, const std::function<void(HDC)>& draw);
 
 // Has StretchBlt onto `target` smooth a bitmap drawn at a fractional `scale`; at whole scales
 // the plain stretch copies each pixel whole.

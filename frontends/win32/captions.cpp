@@ -68,7 +68,7 @@ void addCaptionFonts(HINSTANCE instance) {
     }
 }
 
-void drawCaptions(HDC target, Window window, int button, bool pressed, const std::string& code,
+void drawCaptions(HDC target, Window window, int control, bool pressed, const std::string& code,
                   Scale scale, POINT origin) {
     const int mode = SetBkMode(target, TRANSPARENT);
     const UINT align = SetTextAlign(target, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
@@ -77,7 +77,7 @@ void drawCaptions(HDC target, Window window, int button, bool pressed, const std
         return measure(target, bytes, face, pixels);
     };
     for (const CaptionRow& row : captionTable()) {
-        if (row.window != window || row.button != button) {
+        if (row.window != window || row.control != control) {
             continue;
         }
         for (const CaptionPiece& piece :

@@ -14,9 +14,9 @@ namespace tallyrope {
 // Makes the program's faces known to GDI for this run.
 void addCaptionFonts(HINSTANCE instance);
 
-// The captions of `window`'s background (`button` 0) or of a button's face, whose corner is at
-// `origin` on `target`.
-void drawCaptions(HDC target, Window window, int button, bool pressed, const std::string& code,
+// The captions of `window`'s background (`control` 0) or of a control's picture, a button's face
+// or a bubble, whose corner is at `origin` on `target`.
+void drawCaptions(HDC target, Window window, int control, bool pressed, const std::string& code,
                   Scale scale, POINT origin);
 
 } // namespace tallyrope

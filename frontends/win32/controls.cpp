@@ -1,6 +1,7 @@
 #include "frontends/win32/controls.h"
 
 #include "frontends/win32/bitmaps.h"
+#include "frontends/win32/captions.h"
 #include "frontends/win32/edit_boxes.h"
 #include "text/languages.h"
 #include "ui/control_ids.h"
@@ -100,10 +101,14 @@ std::vector<int> bitmapOrder() {
 }
 
 // A bitmap static takes the size of its bitmap: made at the scale, it covers the table
-// rectangle of the bitmap's own size.
+// rectangle of the bitmap's own size. A bubble's words are written into it.
 void attachBitmap(const FrontEnd& frontEnd, const ControlRow& row) {
-    HBITMAP bitmap =
-        scaledBitmap(frontEnd.instance, row.bitmap, {row.x, row.y}, frontEnd.ui.scale(row.parent));
+    const Scale scale = frontEnd.ui.scale(row.parent);
+    HBITMAP bitmap = scaledBitmap(frontEnd.instance, row.bitmap, {row.x, row.y}, scale);
+    drawInto(bitmap, [&](HDC drawing) {
+        drawCaptions(drawing, row.parent, row.id, false, frontEnd.session.language->code, scale,
+                     {0, 0});
+    });
     const auto previous = reinterpret_cast<HGDIOBJ>(
         SendDlgItemMessageA(frontEnd.ui.handle(row.parent), row.id, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(bitmap)));
@@ -144,6 +149,12 @@ void layOutControls(FrontEnd& frontEnd, Window window) {
         if (row.kind != ControlKind::BitmapStatic) {
             setFont(frontEnd, row, control);
         }
+    }
+}
+
+void rewriteBubbles(FrontEnd& frontEnd) {
+    for (int bubble : {id::hPlayerWon, id::hCawWord}) {
+        attachBitmap(frontEnd, *findControl(bubble));
     }
 }
 

@@ -13,6 +13,9 @@ void createControls(FrontEnd& frontEnd);
 // made anew; their texts, visibility and focus stay.
 void layOutControls(FrontEnd& frontEnd, Window window);
 
+// The bubbles' words written again, in the language in play.
+void rewriteBubbles(FrontEnd& frontEnd);
+
 // Names every button again, in the language in play: after the sound switch, whose button's
 // name follows it, and after a change of language.
 void nameButtons(FrontEnd& frontEnd);

@@ -25,12 +25,10 @@ void drawFieldFrames(HDC target, Window window, Scale scale) {
 // The window's picture at its scale with its frames and its captions in the language in play.
 HBRUSH backgroundBrush(const FrontEnd& frontEnd, const WindowRow& row, Scale scale) {
     HBITMAP background = scaledBitmap(frontEnd.instance, row.background, {0, 0}, scale);
-    HDC drawing = CreateCompatibleDC(nullptr);
-    HGDIOBJ before = SelectObject(drawing, background);
-    drawFieldFrames(drawing, row.window, scale);
-    drawCaptions(drawing, row.window, 0, false, frontEnd.session.language->code, scale, {0, 0});
-    SelectObject(drawing, before);
-    DeleteDC(drawing);
+    drawInto(background, [&](HDC drawing) {
+        drawFieldFrames(drawing, row.window, scale);
+        drawCaptions(drawing, row.window, 0, false, frontEnd.session.language->code, scale, {0, 0});
+    });
     HBRUSH brush = CreatePatternBrush(background);
     // The brush keeps its own copy of the pattern.
     DeleteObject(background);
@@ -107,6 +105,7 @@ void moveToDpi(FrontEnd& frontEnd, Window window, int dpi, const RECT& suggested
 }
 
 void redrawCaptions(FrontEnd& frontEnd) {
+    rewriteBubbles(frontEnd);
     for (Window window : {Window::Main, Window::AddPuzzles, Window::Message}) {
         replaceBackground(frontEnd, window);
         RedrawWindow(frontEnd.ui.handle(window), nullptr, nullptr,

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tallyrope::testing {
 namespace {
 
@@ -50,6 +52,11 @@ TEST(Languages, AGermanRoundWonByClicksLeavesTheLinuxProgramsBytes) {
     EXPECT_EQ(game.text(id::hPuzzler), " S \xDC S S");
     EXPECT_FALSE(game.visible(tileOf('\xDC')));
     EXPECT_TRUE(game.visible(id::hPlayerWon));
+    // The bubble's picture has no words: the program writes GEWONNEN! in its red ink.
+    EXPECT_TRUE(waitUntil([&] {
+        const Pixels bubble = screenPixels(game.screenRect(game.control(id::hPlayerWon)));
+        return std::count(bubble.colours.begin(), bubble.colours.end(), 0x8C261Eu) > 20;
+    }));
     game.press(id::hQuitGame);
     DWORD exitCode = 1;
     ASSERT_TRUE(game.waitForExit(exitCode, 10000));
@@ -68,8 +75,23 @@ TEST(Languages, SpanishChosenFromTheMenuKeepsTheScoresAndEachLanguagesPuzzles) {
     ASSERT_TRUE(game.start());
     EXPECT_FALSE(game.visible(tileOf('\xD1')));
     EXPECT_EQ(game.text(id::hNewGame), "New Puzzle");
+    // The used letters' caption, once it is written, and New Puzzle's face.
+    const RECT main = game.screenRect(game.window(Window::Main));
+    const auto usedCaption = [&] {
+        return screenPixels({main.left + 654, main.top + 336, main.left + 742, main.top + 350});
+    };
+    const auto face = [&] { return screenPixels(game.screenRect(game.control(id::hNewGame))); };
+    ASSERT_TRUE(waitUntil([&] {
+        const Pixels shown = usedCaption();
+        return std::count(shown.colours.begin(), shown.colours.end(), 0x2B1D12u) > 20;
+    }));
+    const Pixels usedInEnglish = usedCaption();
+    const Pixels faceInEnglish = face();
     const int spanish = languageIndex(*findLanguage("es"));
     game.send(game.window(Window::Main), WM_COMMAND, firstLanguageCommand + spanish);
+    // The pictures' captions are written again in Spanish at once.
+    EXPECT_TRUE(
+        waitUntil([&] { return !(usedCaption() == usedInEnglish) && !(face() == faceInEnglish); }));
     EXPECT_EQ(game.text(id::hPuzzler), " _ _ _ _") << "a round in Spanish at once";
     // What a screen reader calls the buttons follows at once.
     EXPECT_EQ(game.text(id::hNewGame), "Nuevo acertijo");

@@ -22,9 +22,9 @@ CaptionLayout layOut(Captions& captions, const CaptionRow& row, const std::strin
                          });
 }
 
-const CaptionRow& rowOf(const char* text, int button = 0) {
+const CaptionRow& rowOf(const char* text, int control = 0) {
     for (const CaptionRow& row : captionTable()) {
-        if (std::string(row.text) == text && row.button == button) {
+        if (std::string(row.text) == text && row.control == control) {
             return row;
         }
     }

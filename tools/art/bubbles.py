@@ -33,6 +33,6 @@ def render(bg):
         fill = paint.vertical_gradient((w, h), pal.PARCHMENT_LIGHT, pal.PARCHMENT)
         paint.blend(picture, shape.mask(), fill)
         centre = ((local_body[0] + local_body[2]) / 2, (local_body[1] + local_body[3]) / 2 + 0.5)
-        paint.put_text(picture, centre, text, fonts[bitmap_id], pal.INK_RED, "mm")
+        paint.caption(picture, centre, text, fonts[bitmap_id], pal.INK_RED, "mm")
         pictures[bitmap_id] = picture
     return pictures

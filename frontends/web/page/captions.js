@@ -17,9 +17,9 @@ const colour = (rgb) => `#${rgb.toString(16).padStart(6, "0")}`;
 
 // The caption from the core's fields, as tr_page_caption lists them.
 function describe(fields) {
-    const [window, button, left, top, right, bottom, face, size, align, anchor, y100] = fields;
+    const [window, control, left, top, right, bottom, face, size, align, anchor, y100] = fields;
     const [ink, shadowed, shadow, lines, lineStep, smallest] = fields.slice(11);
-    return { window, button, left, top, right, bottom, face, size, align, anchor, y: y100 / 100,
+    return { window, control, left, top, right, bottom, face, size, align, anchor, y: y100 / 100,
         ink, shadowed, shadow, lines, lineStep, smallest };
 }
 

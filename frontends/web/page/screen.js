@@ -372,9 +372,12 @@ export class Screen {
         if (control === undefined) {
             return;
         }
-        const { element } = control;
+        const { element, words } = control;
         const hadFocus = element.contains(document.activeElement);
         element.hidden = !visible;
+        if (words !== undefined) {
+            words.hidden = !visible;
+        }
         if (hadFocus && !visible) {
             this.focusAfter(element);
         }
@@ -520,14 +523,32 @@ export class Screen {
             const caption = describeCaption(fields);
             const span = makeCaption(caption);
             const on =
-                caption.button === 0
+                caption.control === 0
                     ? this.panels[caption.window]
-                    : this.controls.get(caption.button)?.element;
+                    : this.wordsOver(this.controls.get(caption.control));
             on?.append(span);
             this.captions[index] = { caption, span };
         }
         const { caption, span } = this.captions[index];
         writeCaption(span, caption, fromBytes(text), fromBytes(lead));
+    }
+
+    // Where a control's words go: a button holds them; a picture, a bubble, has a layer of its
+    // own laid over it, shown and hidden with it.
+    wordsOver(control) {
+        if (control === undefined || control.element.tagName !== "IMG") {
+            return control?.element;
+        }
+        if (control.words === undefined) {
+            const words = document.createElement("div");
+            words.className = "control picture-words";
+            place(words, control.row);
+            words.style.zIndex = control.element.style.zIndex;
+            words.hidden = control.element.hidden;
+            control.element.after(words);
+            control.words = words;
+        }
+        return control.words;
     }
 
     // Named in the language in play, before the page is told the language.

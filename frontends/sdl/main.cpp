@@ -56,12 +56,15 @@ const char* displayName() {
 int main(int argc, char** argv) {
     Options options;
     std::string error;
-    if (!parseOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "tallyrope: %s\n%s", error.c_str(), usageText);
+    // The command line speaks the desktop's language.
+    const std::string desktopCode = startingLanguage("", systemLanguages()).code;
+    const std::string usage = toUtf8(translate(desktopCode, usageText));
+    if (!parseOptions(argc, argv, options, error, desktopCode)) {
+        std::fprintf(stderr, "tallyrope: %s\n%s", toUtf8(error).c_str(), usage.c_str());
         return 2;
     }
     if (options.help) {
-        std::fputs(usageText, stdout);
+        std::fputs(usage.c_str(), stdout);
         return 0;
     }
     pthread_atfork(nullptr, nullptr, endWithTheBoxOwner);
@@ -105,9 +108,11 @@ int main(int argc, char** argv) {
     game.frontEnd().ui.whenSaved([&lock] { lock.reset(); });
     if (!game.start()) {
         const SdlVideo& video = game.frontEnd().video;
-        std::fprintf(stderr, "tallyrope: cannot open its windows on the display %s: %s\n",
-                     display != nullptr ? display : "offscreen",
-                     video.ready ? SDL_GetError() : video.error.c_str());
+        const std::string told =
+            withValues(toUtf8(translate(code, "cannot open its windows on the display %s: %s")),
+                       {display != nullptr ? display : "offscreen",
+                        video.ready ? SDL_GetError() : video.error});
+        std::fprintf(stderr, "tallyrope: %s\n", told.c_str());
         return 1;
     }
     if (!options.screenshot.empty()) {

@@ -1,10 +1,11 @@
 #include "frontends/sdl/options.h"
 
 #include "frontends/sdl/scale.h"
+#include "text/catalogue.h"
 
 namespace tallyrope {
 
-const char* const usageText =
+const char* const usageText = englishText(
     "Usage: tallyrope [--data DIR] [--scale F] [--screenshot FILE]\n"
     "A word-guessing game for one or two players.\n"
     "\n"
@@ -27,29 +28,31 @@ const char* const usageText =
     "DPI, the first that is set; under Wayland the compositor scales the windows itself.\n"
     "A scale whose main window would not fit the display's usable area is stepped down\n"
     "to the largest that fits, never below 1.\n"
-    "With no display the game runs on SDL's offscreen driver.\n";
+    "With no display the game runs on SDL's offscreen driver.\n");
 
-bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
+bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error,
+                  const std::string& code) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--data" || argument == "--screenshot" || argument == "--scale") {
             if (i + 1 == argc) {
-                error = argument + " needs a value";
+                error = withValues(translate(code, "%s needs a value"), {argument});
                 return false;
             }
             (argument == "--data"         ? options.dataFolder
              : argument == "--screenshot" ? options.screenshot
                                           : options.scale) = argv[++i];
         } else {
-            error = "unknown argument: " + argument;
+            error = withValues(translate(code, "unknown argument: %s"), {argument});
             return false;
         }
     }
     int percent = 0;
     if (!options.scale.empty() && !parseScale(options.scale, percent)) {
-        error = "--scale takes a number from 1 to 4, not " + options.scale;
+        error = withValues(translate(code, "--scale takes a number from 1 to 4, not %s"),
+                           {options.scale});
         return false;
     }
     return true;

@@ -12,10 +12,12 @@ struct Options {
     bool help = false;      // --help
 };
 
-// Reads the arguments after the program's name; false with `error` set when they are wrong.
-bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+// Reads the arguments after the program's name; false with `error` set when they are wrong, in
+// the language of `code` and the code page's bytes.
+bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error,
+                  const std::string& code);
 
-// What --help prints.
+// What --help prints, in English; the catalogue has it in each language.
 extern const char* const usageText;
 
 } // namespace tallyrope

@@ -218,6 +218,12 @@ TEST_F(ProgramStart, AWaylandSessionWithoutXIsADisplayNotAnUnseenGame) {
               std::string::npos)
         << errors;
     EXPECT_FALSE(data.read("shot.png")) << "played offscreen";
+    // In the desktop's language.
+    const std::string spanish =
+        told({"WAYLAND_DISPLAY=tallyrope-none", "LANG=es_ES.UTF-8"}, data.prefix()).first;
+    EXPECT_NE(spanish.find("no puede abrir sus ventanas en la pantalla tallyrope-none"),
+              std::string::npos)
+        << spanish;
 }
 
 TEST_F(ProgramStart, TheAlreadyRunningBoxShowsOnTheDisplayAndEndsAtCtrlCOrAKill) {

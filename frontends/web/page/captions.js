@@ -1,3 +1,5 @@
+import { isTouchLayout } from "./layout.js";
+
 // The words the desktop picture's art leaves out, written over it in the art's faces, so that
 // they are sharp at any zoom and in the language in play. The touch layout has words of its own.
 
@@ -91,8 +93,17 @@ export function writeCaption(span, caption, text, lead) {
         name.textContent = lead;
         span.replaceChildren(name, `\u2013 ${text}`);
     }
-    if (caption.smallest > 0) {
-        fit(span, caption, text);
+    span.dataset.words = text;
+    fitCaption(span, caption);
+}
+
+// A caption is fitted once it shows, so that the touch layout, which writes its own words but
+// for the bubbles', fetches no faces for the others.
+export function fitCaption(span, caption) {
+    const shows = !isTouchLayout() || span.closest(".picture-words") !== null;
+    if (caption.smallest > 0 && shows && span.dataset.fitted !== span.dataset.words) {
+        span.dataset.fitted = span.dataset.words;
+        fit(span, caption, span.dataset.words);
     }
 }
 

@@ -1,7 +1,7 @@
 // The page object the core draws through (page_library.js calls it): the three windows as
 // panels of the stage and every control as an element at its table rectangle.
 import { bitmapUrl } from "./assets.js";
-import { describeCaption, makeCaption, writeCaption } from "./captions.js";
+import { describeCaption, fitCaption, makeCaption, writeCaption } from "./captions.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
 import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
@@ -139,6 +139,9 @@ export class Screen {
             for (const id of [maskedPhrase, firstPhraseLine]) {
                 const element = this.controls.get(id)?.element;
                 element && showPhrase(element, element.textContent);
+            }
+            for (const { caption, span } of this.captions ?? []) {
+                fitCaption(span, caption);
             }
         });
     }

@@ -97,10 +97,11 @@ export function writeCaption(span, caption, text, lead) {
     fitCaption(span, caption);
 }
 
-// A caption is fitted once it shows, so that the touch layout, which writes its own words but
-// for the bubbles', fetches no faces for the others.
+// A caption is fitted, and its face fetched, once it can show: a bubble's when the bubble
+// shows, the others' in the desktop picture (the touch layout writes its own words).
 export function fitCaption(span, caption) {
-    const shows = !isTouchLayout() || span.closest(".picture-words") !== null;
+    const bubble = span.closest(".picture-words");
+    const shows = bubble !== null ? !bubble.hidden : !isTouchLayout();
     if (caption.smallest > 0 && shows && span.dataset.fitted !== span.dataset.words) {
         span.dataset.fitted = span.dataset.words;
         fit(span, caption, span.dataset.words);

@@ -140,10 +140,14 @@ export class Screen {
                 const element = this.controls.get(id)?.element;
                 element && showPhrase(element, element.textContent);
             }
-            for (const { caption, span } of this.captions ?? []) {
-                fitCaption(span, caption);
-            }
+            this.fitCaptions();
         });
+    }
+
+    fitCaptions() {
+        for (const { caption, span } of this.captions ?? []) {
+            fitCaption(span, caption);
+        }
     }
 
     makeWindow(window, background, width, height, left, top) {
@@ -380,6 +384,7 @@ export class Screen {
         element.hidden = !visible;
         if (words !== undefined) {
             words.hidden = !visible;
+            this.fitCaptions();
         }
         if (hadFocus && !visible) {
             this.focusAfter(element);

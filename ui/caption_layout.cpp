@@ -97,4 +97,27 @@ CaptionLayout layOutCaption(const CaptionRow& row, const std::string& code, Scal
     return layout;
 }
 
+std::vector<CaptionPiece> captionStrokes(Window window, int control, bool pressed,
+                                         const std::string& code, Scale scale,
+                                         const CaptionMeasure& measure) {
+    std::vector<CaptionPiece> strokes;
+    for (const CaptionRow& row : captionTable()) {
+        if (row.window != window || row.control != control) {
+            continue;
+        }
+        for (const CaptionPiece& piece : layOutCaption(row, code, scale, pressed, measure).pieces) {
+            if (piece.shadowed) {
+                CaptionPiece shadow = piece;
+                shadow.ink = piece.shadow;
+                shadow.x += piece.shadowOffset;
+                shadow.baseline += piece.shadowOffset;
+                shadow.shadowed = false;
+                strokes.push_back(shadow);
+            }
+            strokes.push_back(piece);
+        }
+    }
+    return strokes;
+}
+
 } // namespace tallyrope

@@ -38,4 +38,10 @@ struct CaptionLayout {
 CaptionLayout layOutCaption(const CaptionRow& row, const std::string& code, Scale scale,
                             bool pressed, const CaptionMeasure& measure);
 
+// What a front end draws for the captions of `window`'s background (`control` 0) or of a
+// control's picture, in order: each piece's shadow, if it has one, then the piece.
+std::vector<CaptionPiece> captionStrokes(Window window, int control, bool pressed,
+                                         const std::string& code, Scale scale,
+                                         const CaptionMeasure& measure);
+
 } // namespace tallyrope

@@ -35,14 +35,14 @@ int Captions::measure(const std::string& bytes, CaptionFace face, int pixels) {
                : 0;
 }
 
-void Captions::drawPiece(const std::string& text, CaptionFace face, int pixels, CaptionColour ink,
-                         SDL_Surface* target, SDL_Point at) {
-    TTF_Font* shown = font(face, pixels);
-    if (shown == nullptr || text.empty()) {
+void Captions::drawPiece(const CaptionPiece& piece, SDL_Surface* target, SDL_Point at) {
+    TTF_Font* shown = font(piece.face, piece.pixels);
+    if (shown == nullptr || piece.text.empty()) {
         return;
     }
-    SDL_Surface* line =
-        TTF_RenderUTF8_Blended(shown, toUtf8(text).c_str(), {ink.red, ink.green, ink.blue, 255});
+    const CaptionColour ink = piece.ink;
+    SDL_Surface* line = TTF_RenderUTF8_Blended(shown, toUtf8(piece.text).c_str(),
+                                               {ink.red, ink.green, ink.blue, 255});
     if (line == nullptr) {
         return;
     }
@@ -56,19 +56,9 @@ void Captions::draw(Window window, int control, bool pressed, const std::string&
     const auto measured = [this](const std::string& bytes, CaptionFace face, int pixels) {
         return measure(bytes, face, pixels);
     };
-    for (const CaptionRow& row : captionTable()) {
-        if (row.window != window || row.control != control) {
-            continue;
-        }
-        for (const CaptionPiece& piece :
-             layOutCaption(row, code, scale, pressed, measured).pieces) {
-            const SDL_Point at{origin.x + piece.x, origin.y + piece.baseline};
-            if (piece.shadowed) {
-                drawPiece(piece.text, piece.face, piece.pixels, piece.shadow, target,
-                          {at.x + piece.shadowOffset, at.y + piece.shadowOffset});
-            }
-            drawPiece(piece.text, piece.face, piece.pixels, piece.ink, target, at);
-        }
+    for (const CaptionPiece& stroke :
+         captionStrokes(window, control, pressed, code, scale, measured)) {
+        drawPiece(stroke, target, {origin.x + stroke.x, origin.y + stroke.baseline});
     }
 }
 

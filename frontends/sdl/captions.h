@@ -28,8 +28,7 @@ class Captions {
 
   private:
     TTF_Font* font(CaptionFace face, int pixels);
-    void drawPiece(const std::string& text, CaptionFace face, int pixels, CaptionColour ink,
-                   SDL_Surface* target, SDL_Point at);
+    void drawPiece(const CaptionPiece& piece, SDL_Surface* target, SDL_Point at);
 
     bool ttf_ = false;
     std::map<std::pair<CaptionFace, int>, TTF_Font*> fonts_;

@@ -47,9 +47,9 @@ int measure(HDC target, const std::string& bytes, CaptionFace face, int pixels) 
     return static_cast<int>(size.cx);
 }
 
-void drawText(HDC target, const CaptionPiece& piece, CaptionColour ink, int x, int y) {
+void drawText(HDC target, const CaptionPiece& piece, int x, int y) {
     HGDIOBJ before = SelectObject(target, fontFor(piece.face, piece.pixels));
-    SetTextColor(target, RGB(ink.red, ink.green, ink.blue));
+    SetTextColor(target, RGB(piece.ink.red, piece.ink.green, piece.ink.blue));
     TextOutA(target, x, y, piece.text.data(), static_cast<int>(piece.text.size()));
     SelectObject(target, before);
 }
@@ -76,20 +76,9 @@ void drawCaptions(HDC target, Window window, int control, bool pressed, const st
     const auto measured = [target](const std::string& bytes, CaptionFace face, int pixels) {
         return measure(target, bytes, face, pixels);
     };
-    for (const CaptionRow& row : captionTable()) {
-        if (row.window != window || row.control != control) {
-            continue;
-        }
-        for (const CaptionPiece& piece :
-             layOutCaption(row, code, scale, pressed, measured).pieces) {
-            const int x = origin.x + piece.x;
-            const int y = origin.y + piece.baseline;
-            if (piece.shadowed) {
-                drawText(target, piece, piece.shadow, x + piece.shadowOffset,
-                         y + piece.shadowOffset);
-            }
-            drawText(target, piece, piece.ink, x, y);
-        }
+    for (const CaptionPiece& stroke :
+         captionStrokes(window, control, pressed, code, scale, measured)) {
+        drawText(target, stroke, origin.x + stroke.x, origin.y + stroke.baseline);
     }
     SetTextColor(target, colour);
     SetTextAlign(target, align);

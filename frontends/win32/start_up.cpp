@@ -1,6 +1,7 @@
 #include "frontends/win32/start_up.h"
 
 #include "app/start_up.h"
+#include "frontends/win32/captions.h"
 #include "frontends/win32/controls.h"
 #include "frontends/win32/display_scale.h"
 #include "frontends/win32/front_end.h"
@@ -30,6 +31,7 @@ class Win32WindowMaker final : public WindowMaker {
         // once the common controls are loaded.
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&classes);
+        addCaptionFonts(frontEnd_.instance);
         // The windows start around the middle of the primary monitor, at its scale.
         HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
         const Scale scale = scaleFor(monitorDpi(primary), primary);

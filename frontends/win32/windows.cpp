@@ -70,8 +70,6 @@ void useScale(FrontEnd& frontEnd, Window window, Scale scale) {
 } // namespace
 
 HWND createWindow(FrontEnd& frontEnd, const WindowRow& row, HWND owner, Scale scale) {
-    static const bool fontsAdded = (addCaptionFonts(frontEnd.instance), true);
-    (void)fontsAdded;
     if (!registerClass(frontEnd, row, scale)) {
         return nullptr;
     }

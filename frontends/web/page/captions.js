@@ -18,7 +18,7 @@ const middleAnchor = 1;
 const colour = (rgb) => `#${rgb.toString(16).padStart(6, "0")}`;
 
 // The caption from the core's fields, as tr_page_caption lists them.
-function describe(fields) {
+export function describeCaption(fields) {
     const [window, control, left, top, right, bottom, face, size, align, anchor, y100] = fields;
     const [ink, shadowed, shadow, lines, lineStep, smallest] = fields.slice(11);
     return { window, control, left, top, right, bottom, face, size, align, anchor, y: y100 / 100,
@@ -108,4 +108,3 @@ export function fitCaption(span, caption) {
     }
 }
 
-export { describe as describeCaption };

@@ -143,6 +143,23 @@ export function fitText(text) {
     }
 }
 
+// The touch layout's phrase is drawn no smaller than this (touch.css's least size).
+const smallestPhrase = 12;
+
+// The phrase's size in the touch layout reckons with its letters, not with where its lines
+// break: words that leave a line short may need a third line, and so a smaller size.
+export function fitPhrase(phrase) {
+    phrase.style.removeProperty("font-size");
+    if (!isTouchLayout() || phrase.clientHeight === 0) {
+        return;
+    }
+    let size = parseFloat(getComputedStyle(phrase).fontSize);
+    while (size > smallestPhrase && phrase.scrollHeight > phrase.clientHeight + 1) {
+        size -= 1;
+        phrase.style.fontSize = `${size}px`;
+    }
+}
+
 // The scores and used letters, and the buttons' faces with words, whose length differs from one
 // language to another; the title strips' signs are drawn at their own size.
 const fittedTexts = '.text[data-fit], .push:not([data-part="title"] .push)';
@@ -158,6 +175,8 @@ export function wireParts() {
     new ResizeObserver(() => fitChalkboard(slate)).observe(slate);
     const letters = document.querySelector('[data-part="letters"]');
     new ResizeObserver(() => fitLetters(letters)).observe(letters);
+    const phrase = document.querySelector('[data-part="phrase"]');
+    new ResizeObserver(() => phrase.querySelectorAll(".control").forEach(fitPhrase)).observe(phrase);
     const fitted = new ResizeObserver(fitTexts);
     document.querySelectorAll(fittedTexts).forEach((text) => fitted.observe(text));
     const refitted = (changes) =>

@@ -4,7 +4,7 @@ import { bitmapUrl } from "./assets.js";
 import { describeCaption, fitCaption, makeCaption, writeCaption } from "./captions.js";
 import { fromBytes, toBytes } from "./code_page.js";
 import { chooseFrom, showMessage } from "./dialogs.js";
-import { fitLetters, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
+import { fitLetters, fitPhrase, fitText, isTouchLayout, onLayoutChange } from "./layout.js";
 import {
     faces,
     missesLeftCaption,
@@ -97,6 +97,7 @@ function makeParts(parts, parent, partOf) {
 function showPhrase(element, text) {
     const spaced = [...text].every((c, i) => i % 2 === 1 || c === " ");
     if (!spaced || !isTouchLayout()) {
+        element.style.removeProperty("font-size");
         element.textContent = text;
         element.style.removeProperty("--longest-word");
         element.style.removeProperty("--phrase-letters");
@@ -120,6 +121,7 @@ function showPhrase(element, text) {
     const longest = Math.min(longestWhole, Math.max(1, ...pieces.map(letters)));
     element.style.setProperty("--longest-word", String(longest));
     element.style.setProperty("--phrase-letters", String(text.length / 2));
+    fitPhrase(element);
 }
 
 export class Screen {

@@ -303,9 +303,23 @@ test("from 320 wide up, upright and sideways, the largest scores, the longest wo
     assert.equal((await controlText(page, 1930)).trim(), hint);
     assert.equal(await controlText(page, 1690), "-2147483648");
 
-    // Every language's words on the faces, mid-round, at the narrowest phone upright and sideways.
-    for (const code of ["de", "es", "fr", "it", "nl", "pt_BR"]) {
-        await seedGame(page, { ...seededFiles, "TRLanguage.dat": bytes(`Language= ${code}\r\n`) });
+    // Every language's words on the faces, mid-round, at the narrowest phone upright and sideways,
+    // with a proverb of its own: the German one's words break into three lines at 320 wide.
+    const proverbs = {
+        de: "viele k\u00f6che verderben den brei",
+        es: "m\u00e1s vale tarde que nunca",
+        fr: "qui vivra verra",
+        it: "chi dorme non piglia pesci",
+        nl: "wie niet waagt wie niet wint",
+        pt_BR: "quem espera sempre alcan\u00e7a",
+    };
+    for (const [code, proverb] of Object.entries(proverbs)) {
+        await seedGame(page, {
+            ...seededFiles,
+            "TRLanguage.dat": bytes(`Language= ${code}\r\n`),
+            [`OnLoad-${code}.dat`]: null,
+            [`TRData-${code}.dat`]: bytes(`${proverb};Proverb:`),
+        });
         await page.tap("#c3550");
         for (const viewport of [screens[2], screens[3]]) {
             await resizeWindow(page, viewport);
